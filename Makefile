@@ -1,0 +1,38 @@
+# The README's two commands: `make run` and `make test`. Both install what is
+# missing (with apt), configure and build first.
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps native windows build run test test-native test-windows clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+native: deps
+	@test -f build/native/CMakeCache.txt || cmake --preset native
+	cmake --build --preset native -j $(JOBS)
+
+windows: deps
+	@test -f build/windows/CMakeCache.txt || cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+
+build: native windows
+
+run: windows
+	scripts/run-orvane
+
+test: build
+	$(MAKE) --no-print-directory test-native
+	$(MAKE) --no-print-directory test-windows
+
+# The native GoogleTest suite.
+test-native:
+	ctest --preset native
+
+# The Win32 platform tests and the end-to-end tests, under Wine.
+test-windows:
+	tests/wine/with-wine ctest --preset windows
+
+clean:
+	rm -rf build

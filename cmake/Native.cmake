@@ -1,0 +1,9 @@
+# Native build: the logic and the control model against the fakes, with GoogleTest.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB_RECURSE ORVANE_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
+add_executable(orvane_tests ${ORVANE_NATIVE_TESTS} ${ORVANE_CONTRACT_TESTS})
+target_link_libraries(orvane_tests PRIVATE orvane_fakes GTest::gtest GTest::gtest_main)
+target_compile_options(orvane_tests PRIVATE ${ORVANE_WARNINGS})
+gtest_discover_tests(orvane_tests DISCOVERY_MODE PRE_TEST)

@@ -1,0 +1,49 @@
+# Windows build: orvane.exe, the Win32 platform tests and the test doubles, all
+# 32-bit and statically linked so that they run under Wine with nothing else.
+set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
+
+file(GLOB ORVANE_WIN32_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/win32/*.cpp)
+add_library(orvane_win32 STATIC ${ORVANE_WIN32_SOURCES})
+target_link_libraries(orvane_win32 PUBLIC orvane_logic user32 gdi32 advapi32 shell32 comctl32 comdlg32 ws2_32 winmm)
+target_compile_options(orvane_win32 PRIVATE ${ORVANE_WARNINGS})
+
+file(GLOB ORVANE_APP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
+add_executable(orvane WIN32 ${ORVANE_APP_SOURCES})
+target_link_libraries(orvane PRIVATE orvane_win32)
+target_compile_options(orvane PRIVATE ${ORVANE_WARNINGS})
+
+# GoogleTest from Debian's source package, built for Windows so that the Win32
+# implementations are tested under Wine with the same tool as the native code.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+include_directories(BEFORE ${CMAKE_SOURCE_DIR}/cmake/gtest-mingw)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB_RECURSE ORVANE_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+add_executable(orvane_win32_tests ${ORVANE_WIN32_TESTS} ${ORVANE_CONTRACT_TESTS})
+target_link_libraries(orvane_win32_tests PRIVATE orvane_win32 orvane_fakes gtest gtest_main)
+target_compile_options(orvane_win32_tests PRIVATE ${ORVANE_WARNINGS})
+add_test(NAME win32.platform COMMAND orvane_win32_tests --gtest_brief=1)
+
+# Test doubles: small Windows programs that play the peers of end-to-end tests.
+file(GLOB ORVANE_DOUBLES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/doubles/*.cpp)
+foreach(src IN LISTS ORVANE_DOUBLES)
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_link_libraries(${name} PRIVATE user32 gdi32)
+  target_compile_options(${name} PRIVATE ${ORVANE_WARNINGS})
+endforeach()
+
+# End-to-end tests: shell scripts that start orvane.exe under Wine.
+file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test-*.sh)
+foreach(script IN LISTS ORVANE_E2E_TESTS)
+  get_filename_component(name ${script} NAME_WE)
+  string(REGEX REPLACE "^test-" "" name ${name})
+  add_test(NAME e2e.${name} COMMAND bash ${script})
+  set_tests_properties(e2e.${name} PROPERTIES
+    ENVIRONMENT "ORVANE_BIN=${CMAKE_BINARY_DIR};ORVANE_SOURCE=${CMAKE_SOURCE_DIR}"
+    RESOURCE_LOCK wineprefix TIMEOUT 120)
+endforeach()

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs, with apt, whatever the build and the tests need and is not there yet.
+# Safe to run again: it does nothing when every tool is present.
+set -euo pipefail
+
+need=()
+have_cmd() { command -v "$1" >/dev/null 2>&1; }
+have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
+have_cmd cmake || need+=(cmake)
+have_cmd g++ || need+=(g++)
+have_cmd make || need+=(make)
+have_pkg googletest || need+=(googletest)
+have_pkg libgtest-dev || need+=(libgtest-dev)
+have_cmd i686-w64-mingw32-g++ || need+=(g++-mingw-w64-i686)
+have_pkg wine32:i386 || need+=(wine wine32:i386)
+have_cmd Xvfb || need+=(xvfb)
+have_cmd xauth || need+=(xauth)
+have_cmd socat || need+=(socat)
+have_cmd xdotool || need+=(xdotool)
+have_cmd import || need+=(imagemagick)
+have_cmd file || need+=(file)
+
+[ ${#need[@]} -eq 0 ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+echo "Installing: ${need[*]}"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386
+fi
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null

@@ -1,0 +1,18 @@
+#pragma once
+// Every operating-system service the program uses, reached through one of
+// these interfaces. The Win32 implementations live in platform/win32, the
+// in-memory fakes in tests/fakes. A new service is one more interface here,
+// one more member below, one Win32 class and one fake.
+#include "platform/Clock.h"
+#include "platform/Registry.h"
+#include "platform/WindowSystem.h"
+
+namespace orvane::platform {
+
+struct Platform {
+    Registry& registry;
+    Clock& clock;
+    WindowSystem& windows;
+};
+
+} // namespace orvane::platform

@@ -1,0 +1,29 @@
+#pragma once
+// The desktop's top-level windows as the program sees them: z-order, titles,
+// owners, visibility and the foreground window. Later input synthesis and
+// window messages join this interface.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orvane::platform {
+
+// An HWND's value; 0 is no window.
+using WindowHandle = std::uintptr_t;
+
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+
+    // Every top-level window, topmost first (EnumWindows order).
+    virtual std::vector<WindowHandle> TopLevelWindows() = 0;
+    // The title; empty for a window that has none or no longer exists.
+    virtual std::string WindowTitle(WindowHandle window) = 0;
+    // The owner window, 0 for none.
+    virtual WindowHandle Owner(WindowHandle window) = 0;
+    virtual bool IsVisible(WindowHandle window) = 0;
+    virtual bool IsWindow(WindowHandle window) = 0;
+    virtual WindowHandle ForegroundWindow() = 0;
+};
+
+} // namespace orvane::platform

@@ -1,0 +1,13 @@
+#pragma once
+#include "platform/Clock.h"
+
+namespace orvane::platform::win32 {
+
+class Win32Clock : public Clock {
+public:
+    std::int64_t PerformanceCounter() override;
+    std::int64_t PerformanceFrequency() override;
+    LocalDateTime LocalTime() override;
+};
+
+} // namespace orvane::platform::win32

@@ -1,0 +1,18 @@
+#pragma once
+// Owns the Win32 implementation of every platform service.
+#include "platform/Platform.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32WindowSystem.h"
+
+namespace orvane::platform::win32 {
+
+struct Win32Platform {
+    Win32Registry registry;
+    Win32Clock clock;
+    Win32WindowSystem windows;
+
+    Platform Services() { return {registry, clock, windows}; }
+};
+
+} // namespace orvane::platform::win32

@@ -1,0 +1,47 @@
+#include "platform/win32/Win32WindowSystem.h"
+
+#include <windows.h>
+
+namespace orvane::platform::win32 {
+namespace {
+
+HWND Hwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+WindowHandle Handle(HWND window) { return reinterpret_cast<WindowHandle>(window); }
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+    // Nothing here can throw but push_back; a failed allocation must not unwind
+    // through EnumWindows, so stop the enumeration instead.
+    try {
+        reinterpret_cast<std::vector<WindowHandle>*>(list)->push_back(Handle(window));
+        return TRUE;
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+} // namespace
+
+std::vector<WindowHandle> Win32WindowSystem::TopLevelWindows() {
+    std::vector<WindowHandle> windows;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::string Win32WindowSystem::WindowTitle(WindowHandle window) {
+    int length = GetWindowTextLengthA(Hwnd(window));
+    if (length <= 0) return {};
+    std::string title(static_cast<std::size_t>(length) + 1, '\0');
+    int copied = GetWindowTextA(Hwnd(window), title.data(), length + 1);
+    title.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return title;
+}
+
+WindowHandle Win32WindowSystem::Owner(WindowHandle window) { return Handle(GetWindow(Hwnd(window), GW_OWNER)); }
+
+bool Win32WindowSystem::IsVisible(WindowHandle window) { return IsWindowVisible(Hwnd(window)) != FALSE; }
+
+bool Win32WindowSystem::IsWindow(WindowHandle window) { return ::IsWindow(Hwnd(window)) != FALSE; }
+
+WindowHandle Win32WindowSystem::ForegroundWindow() { return Handle(GetForegroundWindow()); }
+
+} // namespace orvane::platform::win32

@@ -1,0 +1,16 @@
+#pragma once
+#include "platform/WindowSystem.h"
+
+namespace orvane::platform::win32 {
+
+class Win32WindowSystem : public WindowSystem {
+public:
+    std::vector<WindowHandle> TopLevelWindows() override;
+    std::string WindowTitle(WindowHandle window) override;
+    WindowHandle Owner(WindowHandle window) override;
+    bool IsVisible(WindowHandle window) override;
+    bool IsWindow(WindowHandle window) override;
+    WindowHandle ForegroundWindow() override;
+};
+
+} // namespace orvane::platform::win32

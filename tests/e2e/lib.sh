@@ -1,0 +1,57 @@
+# Shared helpers of the end-to-end tests. Sourced by each tests/e2e/test-*.sh,
+# which ctest runs inside tests/wine/with-wine (prefix and display ready).
+set -uo pipefail
+
+: "${ORVANE_BIN:?ORVANE_BIN names the windows build tree}"
+: "${WINEPREFIX:?run the end-to-end tests through tests/wine/with-wine}"
+E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/orvane-e2e.XXXXXX")
+ORVANE_PID=""
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+e2e_cleanup() {
+  if [ -n "$ORVANE_PID" ] && kill -0 "$ORVANE_PID" 2>/dev/null; then
+    kill "$ORVANE_PID" 2>/dev/null
+    wait "$ORVANE_PID" 2>/dev/null
+  fi
+  rm -rf "$E2E_WORK"
+}
+trap e2e_cleanup EXIT
+
+# Every test starts from a known registry: no settings of the program.
+reset_registry() {
+  wine reg delete 'HKCU\Software\Orvane' /f >/dev/null 2>&1
+  wineserver -w
+}
+
+# Starts orvane.exe with the given arguments in the background.
+orvane_start() {
+  wine "$ORVANE_BIN/orvane.exe" "$@" >"$E2E_WORK/orvane.out" 2>&1 &
+  ORVANE_PID=$!
+}
+
+# Waits up to SECONDS for the program to end and puts its exit status into
+# ORVANE_STATUS; fails when it is still running then.
+orvane_wait_exit() {
+  local seconds=${1:-10} waited=0
+  while kill -0 "$ORVANE_PID" 2>/dev/null; do
+    [ "$waited" -ge $((seconds * 10)) ] && return 1
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  wait "$ORVANE_PID"
+  ORVANE_STATUS=$?
+  ORVANE_PID=""
+}
+
+# The automation driver (tests/doubles/orvane-driver.cpp).
+driver() {
+  wine "$ORVANE_BIN/orvane-driver.exe" "$@"
+}
+
+pass() {
+  echo "PASS: $*"
+}

@@ -1,0 +1,40 @@
+#pragma once
+// A desktop of top-level windows held as a list in z-order, topmost first.
+#include "platform/WindowSystem.h"
+
+#include <string>
+#include <vector>
+
+namespace orvane::fakes {
+
+class FakeWindowSystem : public platform::WindowSystem {
+public:
+    struct Window {
+        platform::WindowHandle handle = 0;
+        std::string title;
+        platform::WindowHandle owner = 0;
+        bool visible = true;
+    };
+
+    // Creates a window on top of the z-order and returns its handle.
+    platform::WindowHandle AddWindow(std::string title, platform::WindowHandle owner = 0, bool visible = true);
+    void RemoveWindow(platform::WindowHandle window);
+    // Brings a window to the top of the z-order and makes it the foreground one.
+    void Activate(platform::WindowHandle window);
+    Window* Find(platform::WindowHandle window);
+
+    std::vector<platform::WindowHandle> TopLevelWindows() override;
+    std::string WindowTitle(platform::WindowHandle window) override;
+    platform::WindowHandle Owner(platform::WindowHandle window) override;
+    bool IsVisible(platform::WindowHandle window) override;
+    bool IsWindow(platform::WindowHandle window) override { return Find(window) != nullptr; }
+    platform::WindowHandle ForegroundWindow() override;
+
+    platform::WindowHandle foreground = 0;
+
+private:
+    std::vector<Window> windows_; // topmost first
+    platform::WindowHandle next_ = 0x10010;
+};
+
+} // namespace orvane::fakes
