@@ -5,6 +5,7 @@
 // one more member below, one Win32 class and one fake.
 #include "platform/Clock.h"
 #include "platform/Registry.h"
+#include "platform/Timers.h"
 #include "platform/WindowSystem.h"
 
 namespace orvane::platform {
@@ -13,6 +14,7 @@ struct Platform {
     Registry& registry;
     Clock& clock;
     WindowSystem& windows;
+    TimerService& timers;
 };
 
 } // namespace orvane::platform

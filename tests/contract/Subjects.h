@@ -3,8 +3,10 @@
 // platform interface. Each test executable supplies its subjects: the native
 // suite the fakes, the Win32 suite the real services under Wine.
 #include "platform/Registry.h"
+#include "platform/Timers.h"
 #include "platform/WindowSystem.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,5 +33,14 @@ public:
     virtual void Destroy(platform::WindowHandle window) = 0;
 };
 std::unique_ptr<WindowSubject> MakeWindowSubject();
+
+class TimerSubject {
+public:
+    virtual ~TimerSubject() = default;
+    virtual platform::TimerService& Timers() = 0;
+    // Lets time pass (fake) or runs the message loop (real) for ms milliseconds.
+    virtual void RunFor(std::uint32_t ms) = 0;
+};
+std::unique_ptr<TimerSubject> MakeTimerSubject();
 
 } // namespace orvane::contract

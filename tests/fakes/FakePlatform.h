@@ -3,6 +3,7 @@
 // receives the real ones.
 #include "fakes/FakeClock.h"
 #include "fakes/FakeRegistry.h"
+#include "fakes/FakeTimers.h"
 #include "fakes/FakeWindowSystem.h"
 #include "platform/Platform.h"
 
@@ -12,8 +13,9 @@ struct FakePlatform {
     FakeRegistry registry;
     FakeClock clock;
     FakeWindowSystem windows;
+    FakeTimers timers;
 
-    platform::Platform Services() { return {registry, clock, windows}; }
+    platform::Platform Services() { return {registry, clock, windows, timers}; }
 };
 
 } // namespace orvane::fakes

@@ -1,6 +1,7 @@
 // The real Win32 services as subjects of the platform contract tests.
 #include "contract/Subjects.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Timers.h"
 #include "platform/win32/Win32WindowSystem.h"
 
 #include <windows.h>
@@ -83,8 +84,25 @@ private:
     std::vector<HWND> created_;
 };
 
+class Win32TimerSubject : public TimerSubject {
+public:
+    platform::TimerService& Timers() override { return timers_; }
+    void RunFor(std::uint32_t ms) override {
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < ms) {
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+            Sleep(1);
+        }
+    }
+
+private:
+    platform::win32::Win32Timers timers_;
+};
+
 } // namespace
 
+std::unique_ptr<TimerSubject> MakeTimerSubject() { return std::make_unique<Win32TimerSubject>(); }
 std::unique_ptr<RegistrySubject> MakeRegistrySubject() { return std::make_unique<Win32RegistrySubject>(); }
 std::unique_ptr<WindowSubject> MakeWindowSubject() { return std::make_unique<Win32WindowSubject>(); }
 

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Timers.h"
 #include "platform/win32/Win32WindowSystem.h"
 
 namespace orvane::platform::win32 {
@@ -11,8 +12,9 @@ struct Win32Platform {
     Win32Registry registry;
     Win32Clock clock;
     Win32WindowSystem windows;
+    Win32Timers timers;
 
-    Platform Services() { return {registry, clock, windows}; }
+    Platform Services() { return {registry, clock, windows, timers}; }
 };
 
 } // namespace orvane::platform::win32

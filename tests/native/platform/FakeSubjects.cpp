@@ -1,6 +1,7 @@
 // The fakes as subjects of the platform contract tests.
 #include "contract/Subjects.h"
 #include "fakes/FakeRegistry.h"
+#include "fakes/FakeTimers.h"
 #include "fakes/FakeWindowSystem.h"
 
 namespace orvane::contract {
@@ -28,8 +29,18 @@ private:
     fakes::FakeWindowSystem windows_;
 };
 
+class FakeTimerSubject : public TimerSubject {
+public:
+    platform::TimerService& Timers() override { return timers_; }
+    void RunFor(std::uint32_t ms) override { timers_.Advance(ms); }
+
+private:
+    fakes::FakeTimers timers_;
+};
+
 } // namespace
 
+std::unique_ptr<TimerSubject> MakeTimerSubject() { return std::make_unique<FakeTimerSubject>(); }
 std::unique_ptr<RegistrySubject> MakeRegistrySubject() { return std::make_unique<FakeRegistrySubject>(); }
 std::unique_ptr<WindowSubject> MakeWindowSubject() { return std::make_unique<FakeWindowSubject>(); }
 
