@@ -5,7 +5,7 @@ source "$(dirname "$0")/lib.sh"
 
 reset_registry
 orvane_start
-driver wait "Orvane" 20000 || fail "the main window titled \"Orvane\" did not appear"
+driver --timeout 20000 wait "Orvane" || fail "the main window titled \"Orvane\" did not appear"
 xdotool search --onlyvisible --name '^Orvane$' >/dev/null || fail "the main window is not visible on the display"
 
 driver close "Orvane" || fail "could not ask the main window to close"
