@@ -1,0 +1,201 @@
+#include "config/BigIniFile.h"
+
+#include "config/IniErrors.h"
+#include "core/Text.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace orvane::config {
+namespace {
+
+constexpr char CR = 13;
+constexpr char LF = 10;
+constexpr char CtrlZ = 26;
+
+std::string_view Short(std::string_view text) { return text.substr(0, TBigIniFile::MaxTextLength); }
+
+// Cuts bytes into lines as a text file is read: a carriage return ends a
+// line and swallows one line feed after it; a lone line feed is an ordinary
+// character; Ctrl-Z ends the file; characters past the 255th are skipped up
+// to the end of their line. Complete lines go into the section list.
+class LineReader {
+public:
+    explicit LineReader(TSectionList& sections) : sections_(sections) {}
+
+    // False once Ctrl-Z has ended the file: the rest is never looked at.
+    bool Feed(std::string_view bytes) {
+        for (char c : bytes) {
+            if (afterCR_) {
+                afterCR_ = false;
+                if (c == LF) continue;
+            }
+            if (c == CtrlZ) {
+                Finish();
+                return false;
+            }
+            if (c == CR) {
+                EndLine();
+                afterCR_ = true;
+            } else if (line_.size() < TBigIniFile::MaxTextLength) {
+                line_.push_back(c);
+            }
+        }
+        return true;
+    }
+
+    void Finish() {
+        EndLine();
+        sections_.RemoveDuplicates();
+    }
+
+private:
+    void EndLine() {
+        if (!line_.empty()) {
+            if (line_.size() >= 2 && line_.front() == '[' && line_.back() == ']')
+                current_ = sections_.Add(line_.substr(1, line_.size() - 2));
+            else if (current_ >= 0)
+                sections_.Lines(current_).push_back(line_);
+            // Lines before the first section belong to none and are dropped.
+        }
+        line_.clear();
+    }
+
+    TSectionList& sections_;
+    std::string line_;
+    int current_ = -1;
+    bool afterCR_ = false;
+};
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+[[noreturn]] void RaiseReadError(const std::string& fileName, int error) {
+    std::string message = "Cannot read file \"" + fileName + "\"";
+    if (error != 0) message += std::string(": ") + std::strerror(error);
+    throw EInOutError(message);
+}
+
+int DigitValue(char c, int base) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (base == 16 && c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (base == 16 && c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// Leading blanks, an optional sign, then decimal digits or "$" and
+// hexadecimal digits, and nothing else; the number must fit in 32 bits.
+std::optional<std::int32_t> ToInteger(std::string text) {
+    if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.replace(0, 2, "$");
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    int base = 10;
+    if (i < n && text[i] == '$') {
+        base = 16;
+        ++i;
+    }
+    if (i == n) return std::nullopt;
+    const std::int64_t limit = negative ? 2147483648LL : 2147483647LL;
+    std::int64_t value = 0;
+    for (; i < n; ++i) {
+        const int digit = DigitValue(text[i], base);
+        if (digit < 0) return std::nullopt;
+        value = value * base + digit;
+        if (value > limit) return std::nullopt;
+    }
+    return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+} // namespace
+
+TBigIniFile::TBigIniFile(const std::string& fileName) : fileName_(fileName) {
+    if (!fileName.empty()) LoadFromFile(fileName);
+}
+
+void TBigIniFile::Clear() {
+    sections_.Clear();
+    lastSection_ = 0;
+}
+
+void TBigIniFile::LoadFromFile(const std::string& fileName) {
+    // The whole name is kept: a shortened path could name another file.
+    fileName_ = fileName;
+    Clear();
+    // C streams in binary mode read the bytes untranslated and, unlike file
+    // streams, say why an open failed: only a missing file is not an error.
+    errno = 0;
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "rb"));
+    if (!file) {
+        if (errno == ENOENT) return;
+        RaiseReadError(fileName, errno);
+    }
+    LineReader reader(sections_);
+    std::vector<char> buffer(ReadBufferSize);
+    for (;;) {
+        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
+        if (got > 0 && !reader.Feed({buffer.data(), got})) return;
+        if (got < buffer.size()) {
+            if (std::ferror(file.get())) {
+                const int error = errno;
+                Clear();
+                RaiseReadError(fileName, error);
+            }
+            break;
+        }
+    }
+    reader.Finish();
+}
+
+void TBigIniFile::LoadFromText(std::string_view bytes) {
+    Clear();
+    LineReader reader(sections_);
+    if (reader.Feed(bytes)) reader.Finish();
+}
+
+int TBigIniFile::FindSection(std::string_view section) const {
+    const int index = sections_.Find(Short(section), lastSection_);
+    if (index >= 0) lastSection_ = index;
+    return index;
+}
+
+std::optional<std::string_view> TBigIniFile::FindValue(std::string_view section, std::string_view key) const {
+    const int index = FindSection(section);
+    if (index < 0) return std::nullopt;
+    key = Short(key);
+    for (const std::string& line : sections_.Lines(index)) {
+        const std::size_t equals = line.find('=');
+        if (equals != std::string::npos && SameText(std::string_view(line).substr(0, equals), key))
+            return std::string_view(line).substr(equals + 1);
+    }
+    return std::nullopt;
+}
+
+std::string TBigIniFile::ReadString(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue) const {
+    // Lines are at most 255 characters long, so a found value always fits.
+    return std::string(FindValue(section, key).value_or(Short(defaultValue)));
+}
+
+std::int32_t TBigIniFile::ReadInteger(std::string_view section, std::string_view key,
+                                      std::int32_t defaultValue) const {
+    return ToInteger(ReadString(section, key, "")).value_or(defaultValue);
+}
+
+bool TBigIniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+bool TBiggerIniFile::SectionExists(std::string_view section) const { return FindSection(section) >= 0; }
+
+bool TBiggerIniFile::ValueExists(std::string_view section, std::string_view key) const {
+    return FindValue(section, key).has_value();
+}
+
+} // namespace orvane::config

@@ -1,0 +1,38 @@
+#pragma once
+// The sections of a loaded INI file in file order, each owning its lines
+// exactly as they were read.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane::config {
+
+class TSectionList {
+public:
+    using TLineList = std::vector<std::string>;
+
+    int Count() const { return static_cast<int>(sections_.size()); }
+    const std::string& Name(int index) const { return sections_.at(index).name; }
+    const TLineList& Lines(int index) const { return sections_.at(index).lines; }
+    TLineList& Lines(int index) { return sections_.at(index).lines; }
+
+    // Appends an empty section and returns its index.
+    int Add(std::string name);
+    void Clear() { sections_.clear(); }
+
+    // The section called `name` (without regard to case), searching from
+    // `start` to the end and then from the beginning; -1 when there is none.
+    int Find(std::string_view name, int start) const;
+
+    // Of sections whose names differ only in case, keeps the first.
+    void RemoveDuplicates();
+
+private:
+    struct Section {
+        std::string name;
+        TLineList lines;
+    };
+    std::vector<Section> sections_;
+};
+
+} // namespace orvane::config
