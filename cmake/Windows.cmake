@@ -47,3 +47,16 @@ foreach(script IN LISTS ORVANE_E2E_TESTS)
     ENVIRONMENT "ORVANE_BIN=${CMAKE_BINARY_DIR};ORVANE_SOURCE=${CMAKE_SOURCE_DIR}"
     RESOURCE_LOCK wineprefix TIMEOUT 120)
 endforeach()
+
+# ---- Keyboard hook library ---------------------------------------------------
+# keyhook.dll: the system loads it into every process that receives keys, so
+# it carries no runtime at all (only kernel32 and user32) and cannot throw.
+# The .def file gives the stdcall exports their plain names.
+add_library(orvane_keyhook SHARED
+  ${CMAKE_SOURCE_DIR}/src/keyhook/KeyHook.cpp
+  ${CMAKE_SOURCE_DIR}/src/keyhook/KeyHook.def)
+set_target_properties(orvane_keyhook PROPERTIES OUTPUT_NAME keyhook PREFIX "" IMPORT_PREFIX "")
+target_compile_options(orvane_keyhook PRIVATE ${ORVANE_WARNINGS}
+  -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables)
+target_link_options(orvane_keyhook PRIVATE -nostdlib -static-libgcc -s -Wl,--entry,_DllMain@12)
+target_link_libraries(orvane_keyhook PRIVATE kernel32 user32 gcc)

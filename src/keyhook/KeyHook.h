@@ -1,0 +1,34 @@
+// The keyboard hook library as its callers see it. The library is loaded at run
+// time (LoadLibrary and GetProcAddress by these names), never linked against.
+#pragma once
+
+#include <windows.h>
+
+namespace keyhook {
+
+// Posted to the target window for every key event: WParam is the virtual-key
+// code, LParam the keystroke data (bit 31 set for a key release).
+constexpr UINT kKeyMessage = WM_USER + 1;
+
+// Name of the shared block through which every hooked process finds the target.
+constexpr char kSharedBlockName[] = "KeyCountData";
+
+constexpr char kStartName[] = "KeyHook_Start";
+constexpr char kStopName[] = "KeyHook_Stop";
+constexpr char kHookProcName[] = "KeyCounter";
+
+// Starts reporting keys to the window, replacing any hook this process started
+// before. FALSE when the hook could not be installed; callers written for a
+// procedure without a result may ignore it.
+using StartProc = BOOL(WINAPI*)(HWND target);
+// Removes the hook this process started; nothing when there is none.
+using StopProc = void(WINAPI*)();
+using HookProc = LRESULT(CALLBACK*)(int code, WPARAM wParam, LPARAM lParam);
+
+// GetProcAddress typed as one of the above; null when the entry is missing.
+template <typename Proc>
+Proc EntryPoint(HMODULE library, const char* name) {
+    return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+} // namespace keyhook
