@@ -60,3 +60,9 @@ target_compile_options(orvane_keyhook PRIVATE ${ORVANE_WARNINGS}
   -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables)
 target_link_options(orvane_keyhook PRIVATE -nostdlib -static-libgcc -s -Wl,--entry,_DllMain@12)
 target_link_libraries(orvane_keyhook PRIVATE kernel32 user32 gcc)
+
+# ---- Demo forms for the end-to-end tests of the native controls --------------
+file(GLOB ORVANE_DEMO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/demo/*.cpp)
+add_executable(orvane-demo WIN32 ${ORVANE_DEMO_SOURCES})
+target_link_libraries(orvane-demo PRIVATE orvane_win32)
+target_compile_options(orvane-demo PRIVATE ${ORVANE_WARNINGS})

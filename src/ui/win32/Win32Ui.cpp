@@ -1,0 +1,191 @@
+#include "ui/win32/Win32Ui.h"
+
+#include "ui/Edits.h"
+#include "ui/Menus.h"
+#include "ui/win32/WindowPeer.h"
+
+namespace orvane::ui::win32 {
+namespace {
+
+ShiftState KeyShift() {
+    ShiftState shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+    return shift;
+}
+
+// The nearest window, from this one up through its parents, that shows a control.
+WindowPeer* PeerAtOrAbove(HWND window) {
+    for (; window; window = GetParent(window))
+        if (WindowPeer* peer = WindowPeer::FromHandle(window)) return peer;
+    return nullptr;
+}
+
+} // namespace
+
+Win32Ui::Win32Ui(Application& app)
+    : app_(app),
+      instance_(GetModuleHandleA(nullptr)),
+      font_(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))),
+      waitCursor_(LoadCursor(nullptr, IDC_WAIT)) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES |
+                                                        ICC_UPDOWN_CLASS | ICC_LISTVIEW_CLASSES |
+                                                        ICC_TREEVIEW_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    app_.SetPeer(this);
+    app_.SetPeerFactory(this);
+}
+
+Win32Ui::~Win32Ui() {
+    app_.SetPeer(nullptr);
+    app_.SetPeerFactory(nullptr);
+}
+
+HWND Win32Ui::MainWindow() const {
+    TForm* main = app_.MainForm();
+    auto* peer = main ? dynamic_cast<WindowPeer*>(main->Peer()) : nullptr;
+    return peer ? peer->Handle() : nullptr;
+}
+
+void Win32Ui::Realise(TForm& form) {
+    CreatePeers(form);
+    MakeMenuPeers(*this, form);
+}
+
+void Win32Ui::CreatePeers(Control& control) {
+    std::unique_ptr<WindowPeer> peer = MakeBasicPeer(*this, control);
+    if (!peer) peer = MakeViewPeer(*this, control);
+    if (!peer) peer = MakeChoicePeer(*this, control);
+    if (peer) control.SetPeer(std::move(peer));
+    for (Control* child : control.Controls()) CreatePeers(*child);
+}
+
+UINT Win32Ui::CommandFor(TMenuItem& item) {
+    auto it = commandIds_.find(&item);
+    if (it != commandIds_.end()) return it->second;
+    const UINT id = nextCommand_++;
+    commandIds_[&item] = id;
+    commands_[id] = &item;
+    return id;
+}
+
+void Win32Ui::ForgetCommand(TMenuItem& item) {
+    auto it = commandIds_.find(&item);
+    if (it == commandIds_.end()) return;
+    commands_.erase(it->second);
+    commandIds_.erase(it);
+}
+
+TMenuItem* Win32Ui::ItemForCommand(UINT id) const {
+    auto it = commands_.find(id);
+    return it == commands_.end() ? nullptr : it->second;
+}
+
+bool Win32Ui::PreTranslate(MSG& message) {
+    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
+        WindowPeer* peer = PeerAtOrAbove(message.hwnd);
+        if (!peer) return true;
+        const auto key = static_cast<Key>(message.wParam);
+        const ShiftState shift = KeyShift();
+        Key left = peer->Model().UserKeyDown(key, shift);
+        if (left == 0) return false;
+        if (left == VK_TAB && !(SendMessageA(message.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB)) {
+            HWND root = GetAncestor(message.hwnd, GA_ROOT);
+            if (HWND next = GetNextDlgTabItem(root, GetFocus(), (shift & ssShift) != 0)) SetFocus(next);
+            return false;
+        }
+        message.wParam = left;
+    } else if (message.message == WM_CHAR) {
+        WindowPeer* peer = PeerAtOrAbove(message.hwnd);
+        if (!peer) return true;
+        // The keys Enter, Escape and Tab were dealt with as key presses.
+        if (message.wParam == '\t' || message.wParam == '\r' || message.wParam == 27) {
+            if (!(SendMessageA(message.hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_WANTALLKEYS | DLGC_WANTCHARS)))
+                return false;
+        }
+        char typed = peer->Model().UserKeyPress(static_cast<char>(message.wParam));
+        if (typed == 0) return false;
+        message.wParam = static_cast<unsigned char>(typed);
+    }
+    return true;
+}
+
+bool Win32Ui::Pump(bool wait) {
+    MSG message;
+    if (wait) {
+        BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            quitting_ = true;
+            exitCode_ = got == 0 ? static_cast<int>(message.wParam) : 1;
+            if (!app_.Terminated()) app_.Terminate();
+            return false;
+        }
+    } else if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        return false;
+    } else if (message.message == WM_QUIT) {
+        quitting_ = true;
+        exitCode_ = static_cast<int>(message.wParam);
+        if (!app_.Terminated()) app_.Terminate();
+        return false;
+    }
+    // Our windows' key messages go to the model first; a window procedure may
+    // not be reached by an exception, and this is no window procedure, but
+    // the model's dispatch point catches its own failures anyway.
+    bool deliver = true;
+    try {
+        deliver = PreTranslate(message);
+    } catch (const std::exception& failure) {
+        app_.HandleException(failure);
+        deliver = false;
+    }
+    if (deliver) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return true;
+}
+
+int Win32Ui::Run() {
+    while (!quitting_) Pump(true);
+    return exitCode_;
+}
+
+void Win32Ui::RunUntil(const std::function<bool()>& done) {
+    while (!quitting_ && !done()) Pump(true);
+}
+
+void Win32Ui::ProcessMessages() {
+    while (!quitting_ && Pump(false)) {
+    }
+}
+
+void Win32Ui::Terminate() {
+    if (!quitting_) PostQuitMessage(0);
+}
+
+void Win32Ui::TitleChanged(const std::string&) {
+    // The taskbar shows the main form's own caption; the title is kept by the model.
+}
+
+void Win32Ui::Minimize() {
+    if (HWND main = MainWindow()) ShowWindow(main, SW_MINIMIZE);
+}
+
+void Win32Ui::Restore() {
+    if (HWND main = MainWindow()) ShowWindow(main, SW_RESTORE);
+}
+
+void Win32Ui::ShowTaskbarButton(bool shown) {
+    HWND main = MainWindow();
+    if (!main) return;
+    LONG_PTR style = GetWindowLongPtrA(main, GWL_EXSTYLE);
+    style = shown ? ((style | WS_EX_APPWINDOW) & ~WS_EX_TOOLWINDOW) : ((style | WS_EX_TOOLWINDOW) & ~WS_EX_APPWINDOW);
+    SetWindowLongPtrA(main, GWL_EXSTYLE, style);
+}
+
+void Win32Ui::CursorChanged(Cursor cursor) {
+    SetCursor(cursor == Cursor::HourGlass ? waitCursor_ : LoadCursor(nullptr, IDC_ARROW));
+}
+
+} // namespace orvane::ui::win32
