@@ -22,6 +22,7 @@
 //   setpos WINDOW CONTROL N            an up-down's position, as its arrows set it
 //   selectnode WINDOW CONTROL A/B/C    a tree node by the texts of its path
 //   text|checked|enabled|visible WINDOW CONTROL
+//   expect WINDOW CONTROL TEXT         waits until the control's text is TEXT
 //   position WINDOW CONTROL            an up-down's position
 //   items WINDOW CONTROL               combo, list box, list view or tab items
 //   selected WINDOW CONTROL            the selected item's text (tree: its path)
@@ -504,6 +505,15 @@ int main(int argc, char** argv) {
         SendMessageA(control, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node));
     } else if (command == "text") {
         Print(WindowText(control));
+    } else if (command == "expect") {
+        // Actions are posted: the program may not have run them yet.
+        const std::string wanted = arg(3);
+        const DWORD start = GetTickCount();
+        while (WindowText(control) != wanted) {
+            if (GetTickCount() - start >= g_timeoutMs)
+                Fail("text is \"" + WindowText(control) + "\", expected \"" + wanted + "\"");
+            Sleep(50);
+        }
     } else if (command == "checked") {
         Print(SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? "1" : "0");
     } else if (command == "enabled") {
