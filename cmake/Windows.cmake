@@ -66,3 +66,17 @@ file(GLOB ORVANE_DEMO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/demo/*
 add_executable(orvane-demo WIN32 ${ORVANE_DEMO_SOURCES})
 target_link_libraries(orvane-demo PRIVATE orvane_win32)
 target_compile_options(orvane-demo PRIVATE ${ORVANE_WARNINGS})
+
+# ---- Serial port tests over a pseudo-terminal pair mapped to COM5 and COM6 ----
+# The script sets up socat and Wine's port mapping around the serial tests of
+# orvane_win32_tests, which skip themselves in the plain run above.
+add_test(NAME win32.serial COMMAND bash ${CMAKE_SOURCE_DIR}/tests/win32/serial/run.sh)
+set_tests_properties(win32.serial PROPERTIES
+  ENVIRONMENT "ORVANE_BIN=${CMAKE_BINARY_DIR}"
+  RESOURCE_LOCK wineprefix TIMEOUT 300)
+
+# ---- Form gallery: each of the program's forms on its own, for a look --------
+file(GLOB ORVANE_GALLERY_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gallery/*.cpp)
+add_executable(orvane-gallery WIN32 ${ORVANE_GALLERY_SOURCES})
+target_link_libraries(orvane-gallery PRIVATE orvane_win32)
+target_compile_options(orvane-gallery PRIVATE ${ORVANE_WARNINGS})
