@@ -5,6 +5,7 @@
 // one more member below, one Win32 class and one fake.
 #include "platform/Clock.h"
 #include "platform/Registry.h"
+#include "platform/Shell.h"
 #include "platform/Timers.h"
 #include "platform/WindowSystem.h"
 
@@ -15,6 +16,7 @@ struct Platform {
     Clock& clock;
     WindowSystem& windows;
     TimerService& timers;
+    Shell& shell;
 };
 
 } // namespace orvane::platform

@@ -24,6 +24,9 @@ public:
     virtual bool IsVisible(WindowHandle window) = 0;
     virtual bool IsWindow(WindowHandle window) = 0;
     virtual WindowHandle ForegroundWindow() = 0;
+    // Posts a message to a window's queue; false when it failed.
+    virtual bool PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                             std::intptr_t lParam) = 0;
 };
 
 } // namespace orvane::platform

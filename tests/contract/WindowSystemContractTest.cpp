@@ -48,8 +48,10 @@ TEST(WindowSystemContract, AClosedWindowIsGoneFromTheList) {
     auto& windows = subject->Windows();
     WindowHandle window = subject->Create("Short-lived", 0, true);
     EXPECT_TRUE(windows.IsWindow(window));
+    EXPECT_TRUE(windows.PostWindowMessage(window, 0x0400, 1, 2));
 
     subject->Destroy(window);
+    EXPECT_FALSE(windows.PostWindowMessage(window, 0x0400, 1, 2));
     EXPECT_FALSE(windows.IsWindow(window));
     EXPECT_EQ(windows.WindowTitle(window), "");
     EXPECT_EQ(ZPosition(windows.TopLevelWindows(), window), -1);

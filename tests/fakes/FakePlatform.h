@@ -3,6 +3,7 @@
 // receives the real ones.
 #include "fakes/FakeClock.h"
 #include "fakes/FakeRegistry.h"
+#include "fakes/FakeShell.h"
 #include "fakes/FakeTimers.h"
 #include "fakes/FakeWindowSystem.h"
 #include "platform/Platform.h"
@@ -14,8 +15,9 @@ struct FakePlatform {
     FakeClock clock;
     FakeWindowSystem windows;
     FakeTimers timers;
+    FakeShell shell;
 
-    platform::Platform Services() { return {registry, clock, windows, timers}; }
+    platform::Platform Services() { return {registry, clock, windows, timers, shell}; }
 };
 
 } // namespace orvane::fakes

@@ -53,4 +53,11 @@ bool FakeWindowSystem::IsVisible(WindowHandle window) {
 
 WindowHandle FakeWindowSystem::ForegroundWindow() { return foreground; }
 
+bool FakeWindowSystem::PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                   std::intptr_t lParam) {
+    if (!Find(window)) return false;
+    posted.push_back({window, message, wParam, lParam});
+    return true;
+}
+
 } // namespace orvane::fakes

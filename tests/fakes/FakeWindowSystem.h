@@ -29,6 +29,17 @@ public:
     bool IsVisible(platform::WindowHandle window) override;
     bool IsWindow(platform::WindowHandle window) override { return Find(window) != nullptr; }
     platform::WindowHandle ForegroundWindow() override;
+    bool PostWindowMessage(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                     std::intptr_t lParam) override;
+
+    struct PostedMessage {
+        platform::WindowHandle window;
+        std::uint32_t message;
+        std::uintptr_t wParam;
+        std::intptr_t lParam;
+        bool operator==(const PostedMessage&) const = default;
+    };
+    std::vector<PostedMessage> posted;
 
     platform::WindowHandle foreground = 0;
 

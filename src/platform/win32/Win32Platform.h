@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Timers.h"
 #include "platform/win32/Win32WindowSystem.h"
 
@@ -13,8 +14,9 @@ struct Win32Platform {
     Win32Clock clock;
     Win32WindowSystem windows;
     Win32Timers timers;
+    Win32Shell shell;
 
-    Platform Services() { return {registry, clock, windows, timers}; }
+    Platform Services() { return {registry, clock, windows, timers, shell}; }
 };
 
 } // namespace orvane::platform::win32

@@ -44,4 +44,9 @@ bool Win32WindowSystem::IsWindow(WindowHandle window) { return ::IsWindow(Hwnd(w
 
 WindowHandle Win32WindowSystem::ForegroundWindow() { return Handle(GetForegroundWindow()); }
 
+bool Win32WindowSystem::PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                    std::intptr_t lParam) {
+    return PostMessageA(Hwnd(window), message, wParam, lParam) != FALSE;
+}
+
 } // namespace orvane::platform::win32

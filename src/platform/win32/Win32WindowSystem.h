@@ -11,6 +11,7 @@ public:
     bool IsVisible(WindowHandle window) override;
     bool IsWindow(WindowHandle window) override;
     WindowHandle ForegroundWindow() override;
+    bool PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
 };
 
 } // namespace orvane::platform::win32

@@ -1,0 +1,441 @@
+#include "platform/win32/Win32SerialPort.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace orvane::platform::win32 {
+namespace {
+
+// A kernel handle, closed when it goes.
+class Handle {
+public:
+    Handle() = default;
+    explicit Handle(HANDLE handle) : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
+    ~Handle() {
+        if (handle_) CloseHandle(handle_);
+    }
+    Handle(Handle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    Handle& operator=(Handle&& other) noexcept {
+        std::swap(handle_, other.handle_);
+        return *this;
+    }
+    HANDLE get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+
+private:
+    HANDLE handle_ = nullptr;
+};
+
+// The error of the call that just failed. Wine lets some calls fail without
+// setting one; a failure must never read as success.
+DWORD LastError() {
+    const DWORD error = GetLastError();
+    return error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE;
+}
+
+Handle ManualResetEvent() { return Handle(CreateEventA(nullptr, TRUE, FALSE, nullptr)); }
+
+const char kWatchWindowClass[] = "OrvaneSerialWatchWindow";
+constexpr UINT kEventsMessage = WM_APP + 1;       // wParam: the events that occurred
+constexpr UINT kFailureMessage = WM_APP + 2;      // wParam: the error that ended the watcher
+constexpr UINT kHandlerErrorMessage = WM_APP + 3; // lParam: what a handler raised on the watcher's thread
+
+// The events a driver can watch without the modem lines.
+constexpr DWORD kQueueEvents = EV_RXCHAR | EV_RXFLAG | EV_TXEMPTY | EV_RX80FULL;
+// After a wait that brought nothing the watcher pauses, so that a driver
+// whose waits complete at once does not keep it spinning.
+constexpr DWORD kIdlePauseMs = 10;
+
+void ReportToSink(const std::shared_ptr<SerialErrorSink>& sink, const std::exception& error) noexcept {
+    try {
+        if (sink && *sink)
+            (*sink)(error);
+        else
+            OutputDebugStringA(error.what());
+    } catch (...) {
+        // The sink is the last stop before the system's frames; nothing may pass.
+    }
+}
+
+// Shared by the watcher object, its thread and its window procedure; the last
+// of them frees it.
+struct WatchState : std::enable_shared_from_this<WatchState> {
+    HANDLE device = nullptr; // the device's; not used once the stop signal is set
+    DWORD events = 0;
+    SerialDelivery delivery = SerialDelivery::UserInterfaceThread;
+    SerialWatchHandlers handlers;
+    std::shared_ptr<SerialErrorSink> sink;
+    Handle stop; // manual reset: set once, seen by every wait of the thread
+    HWND window = nullptr;
+    DWORD threadId = 0;
+    std::atomic<bool> stopping{false};
+    std::atomic<int> dispatching{0}; // handlers of this watcher running on the user-interface thread
+};
+
+void CallHandler(WatchState& state, UINT message, WPARAM value) {
+    if (message == kEventsMessage) {
+        if (state.handlers.onEvents) state.handlers.onEvents(static_cast<std::uint32_t>(value));
+    } else if (state.handlers.onFailure) {
+        state.handlers.onFailure(static_cast<SerialError>(value));
+    }
+}
+
+LRESULT CALLBACK WatchWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kEventsMessage && message != kFailureMessage && message != kHandlerErrorMessage)
+        return DefWindowProcA(window, message, wParam, lParam);
+    auto* raw = reinterpret_cast<WatchState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    // Held for the whole message: a handler may stop the watcher.
+    std::shared_ptr<WatchState> state = raw ? raw->weak_from_this().lock() : nullptr;
+    if (!state) return 0;
+    if (message == kHandlerErrorMessage) {
+        ReportToSink(state->sink, *reinterpret_cast<const std::exception*>(lParam));
+        return 0;
+    }
+    if (state->stopping) return 0; // a stop is waiting for the thread to end
+    ++state->dispatching;
+    try {
+        CallHandler(*state, message, wParam);
+    } catch (const std::exception& error) {
+        ReportToSink(state->sink, error);
+    } catch (...) {
+        ReportToSink(state->sink, std::runtime_error("A serial port handler raised an unknown exception"));
+    }
+    --state->dispatching;
+    return 0;
+}
+
+void RegisterWatchWindowClass() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = WatchWindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kWatchWindowClass;
+    RegisterClassA(&windowClass); // already registered by an earlier watcher is fine
+}
+
+// Hands an event or the final failure to the handlers, on the thread the
+// delivery asks for.
+void Deliver(WatchState& state, UINT message, WPARAM value) {
+    if (state.delivery == SerialDelivery::UserInterfaceThread) {
+        SendMessageA(state.window, message, value, 0);
+        return;
+    }
+    try {
+        CallHandler(state, message, value);
+    } catch (const std::exception& error) {
+        SendMessageA(state.window, kHandlerErrorMessage, 0, reinterpret_cast<LPARAM>(&error));
+    } catch (...) {
+        const std::runtime_error error("A serial port handler raised an unknown exception");
+        SendMessageA(state.window, kHandlerErrorMessage, 0, reinterpret_cast<LPARAM>(&error));
+    }
+}
+
+// The bytes in the input queue, or none when that cannot be read.
+DWORD QueuedInput(HANDLE device) {
+    COMSTAT status{};
+    DWORD errors = 0;
+    return ClearCommError(device, &errors, &status) ? status.cbInQue : 0;
+}
+
+void RunWatcher(WatchState& state) {
+    Handle signalled = ManualResetEvent();
+    if (!signalled) return Deliver(state, kFailureMessage, LastError());
+    DWORD watched = state.events;
+    DWORD reported = 0; // input already announced, for waits that complete without events
+    while (WaitForSingleObject(state.stop.get(), 0) == WAIT_TIMEOUT) {
+        OVERLAPPED overlapped{};
+        overlapped.hEvent = signalled.get();
+        DWORD occurred = 0;
+        DWORD error = ERROR_SUCCESS;
+        if (!WaitCommEvent(state.device, &occurred, &overlapped)) {
+            error = GetLastError();
+            if (error == ERROR_IO_PENDING) {
+                const HANDLE waits[2] = {state.stop.get(), signalled.get()};
+                const DWORD woken = WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+                const DWORD waitError = woken == WAIT_FAILED ? LastError() : ERROR_SUCCESS;
+                // Only this thread can cancel its wait, and the wait writes into
+                // overlapped and occurred: it must be over before they go.
+                if (woken != WAIT_OBJECT_0 + 1) CancelIo(state.device);
+                DWORD ignored = 0;
+                error = GetOverlappedResult(state.device, &overlapped, &ignored, TRUE) ? ERROR_SUCCESS : LastError();
+                if (woken == WAIT_OBJECT_0) return;
+                if (woken == WAIT_FAILED) return Deliver(state, kFailureMessage, waitError);
+            }
+        }
+        if (error == ERROR_NOT_SUPPORTED && (watched & ~kQueueEvents) != 0 && (watched & kQueueEvents) != 0) {
+            // Some drivers (Wine's on a pseudo-terminal) cannot watch modem
+            // lines or line errors at all; keep watching what they can.
+            watched &= kQueueEvents;
+            if (SetCommMask(state.device, watched)) continue;
+            error = LastError();
+        }
+        // Wine ends every wait this way, without events; handled below.
+        if (error == ERROR_OPERATION_ABORTED) {
+            error = ERROR_SUCCESS;
+            occurred = 0;
+        }
+        if (error != ERROR_SUCCESS) return Deliver(state, kFailureMessage, error);
+
+        occurred &= watched;
+        if (occurred == 0 && (watched & EV_RXCHAR)) {
+            // Wine's waits end with no events even when bytes have come: the
+            // input queue tells. Only bytes beyond those announced count.
+            const DWORD queued = QueuedInput(state.device);
+            if (queued > reported) occurred = EV_RXCHAR;
+            reported = std::min(reported, queued);
+        }
+        if (occurred == 0) {
+            WaitForSingleObject(state.stop.get(), kIdlePauseMs);
+            continue;
+        }
+        Deliver(state, kEventsMessage, occurred);
+        if (WaitForSingleObject(state.stop.get(), 0) != WAIT_TIMEOUT) return; // the device may be closed now
+        if (watched & EV_RXCHAR) reported = QueuedInput(state.device);
+    }
+}
+
+DWORD WINAPI WatchThread(void* parameter) {
+    std::unique_ptr<std::shared_ptr<WatchState>> owner(static_cast<std::shared_ptr<WatchState>*>(parameter));
+    WatchState& state = **owner;
+    try {
+        RunWatcher(state);
+    } catch (const std::exception& error) {
+        SendMessageA(state.window, kHandlerErrorMessage, 0, reinterpret_cast<LPARAM>(&error));
+    } catch (...) {
+        const std::runtime_error error("The serial port watcher failed");
+        SendMessageA(state.window, kHandlerErrorMessage, 0, reinterpret_cast<LPARAM>(&error));
+    }
+    return 0;
+}
+
+class Win32SerialWatcher : public SerialWatcher {
+public:
+    explicit Win32SerialWatcher(std::shared_ptr<WatchState> state) : state_(std::move(state)) {}
+    Win32SerialWatcher(const Win32SerialWatcher&) = delete;
+    Win32SerialWatcher& operator=(const Win32SerialWatcher&) = delete;
+
+    void SetThread(Handle thread) { thread_ = std::move(thread); }
+
+    ~Win32SerialWatcher() override {
+        state_->stopping = true;
+        SetEvent(state_->stop.get());
+        // From inside its own handler the thread is blocked in SendMessage to
+        // us (or is us): waiting for it would never end. It ends by itself
+        // once the handler has returned.
+        const bool insideOwnHandler = state_->dispatching > 0 || GetCurrentThreadId() == state_->threadId;
+        if (thread_) WaitForThread();
+        HWND window = state_->window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
+            DestroyWindow(window);
+        else
+            PostMessageA(window, WM_CLOSE, 0, 0); // only its own thread may destroy it
+    }
+
+private:
+    // Takes the messages the thread sends meanwhile (dropped while stopping),
+    // so that it cannot stay blocked on this thread.
+    void WaitForThread() {
+        HANDLE thread = thread_.get();
+        while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+            MSG message;
+            PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
+    }
+
+    std::shared_ptr<WatchState> state_;
+    Handle thread_;
+};
+
+// A write not waited for, kept until it completes: the driver owns its bytes
+// and its OVERLAPPED until then.
+struct PendingWrite {
+    OVERLAPPED overlapped{};
+    Handle event;
+    std::string bytes;
+};
+
+DCB ToDcb(const SerialLineSettings& line) {
+    DCB dcb{};
+    dcb.DCBlength = sizeof(dcb);
+    dcb.BaudRate = line.baudRate;
+    dcb.fBinary = TRUE;
+    dcb.fParity = line.parityCheck;
+    dcb.fOutxCtsFlow = line.outCtsFlow;
+    dcb.fOutxDsrFlow = line.outDsrFlow;
+    dcb.fDtrControl = line.dtrControl;
+    dcb.fDsrSensitivity = line.dsrSensitivity;
+    dcb.fTXContinueOnXoff = line.txContinueOnXoff;
+    dcb.fOutX = line.xonXoffOut;
+    dcb.fInX = line.xonXoffIn;
+    dcb.fErrorChar = line.replaceErrors;
+    dcb.fNull = line.discardNull;
+    dcb.fRtsControl = line.rtsControl;
+    dcb.fAbortOnError = line.abortOnError;
+    dcb.XonLim = line.xonLimit;
+    dcb.XoffLim = line.xoffLimit;
+    dcb.ByteSize = line.byteSize;
+    dcb.Parity = line.parity;
+    dcb.StopBits = line.stopBits;
+    dcb.XonChar = line.xonChar;
+    dcb.XoffChar = line.xoffChar;
+    dcb.ErrorChar = line.errorChar;
+    dcb.EofChar = line.eofChar;
+    dcb.EvtChar = line.eventChar;
+    return dcb;
+}
+
+class Win32SerialDevice : public SerialDevice {
+public:
+    Win32SerialDevice(Handle handle, std::shared_ptr<SerialErrorSink> sink)
+        : handle_(std::move(handle)), sink_(std::move(sink)) {}
+    Win32SerialDevice(const Win32SerialDevice&) = delete;
+    Win32SerialDevice& operator=(const Win32SerialDevice&) = delete;
+
+    ~Win32SerialDevice() override {
+        if (pending_.empty()) return;
+        PurgeComm(handle_.get(), PURGE_TXABORT | PURGE_TXCLEAR);
+        for (auto& write : pending_) {
+            DWORD ignored = 0;
+            GetOverlappedResult(handle_.get(), &write->overlapped, &ignored, TRUE);
+        }
+    }
+
+    SerialError SetupComm(std::uint32_t inQueue, std::uint32_t outQueue) override {
+        return ::SetupComm(handle_.get(), inQueue, outQueue) ? 0 : LastError();
+    }
+
+    SerialError SetCommState(const SerialLineSettings& settings) override {
+        DCB dcb = ToDcb(settings);
+        return ::SetCommState(handle_.get(), &dcb) ? 0 : LastError();
+    }
+
+    SerialError SetCommTimeouts(const SerialTimeouts& timeouts) override {
+        COMMTIMEOUTS values{timeouts.readInterval, timeouts.readTotalMultiplier, timeouts.readTotalConstant,
+                            timeouts.writeTotalMultiplier, timeouts.writeTotalConstant};
+        return ::SetCommTimeouts(handle_.get(), &values) ? 0 : LastError();
+    }
+
+    SerialTransfer Read(char* buffer, std::uint32_t count) override {
+        Handle event = ManualResetEvent();
+        if (!event) return {0, LastError(), false};
+        OVERLAPPED overlapped{};
+        overlapped.hEvent = event.get();
+        DWORD read = 0;
+        if (ReadFile(handle_.get(), buffer, count, &read, &overlapped)) return {read, 0, false};
+        const DWORD error = GetLastError();
+        if (error != ERROR_IO_PENDING) return {0, error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE, false};
+        if (!GetOverlappedResult(handle_.get(), &overlapped, &read, TRUE)) return {read, LastError(), true};
+        return {read, 0, false};
+    }
+
+    SerialTransfer Write(std::string_view bytes, bool wait) override {
+        ReapFinishedWrites();
+        auto write = std::make_unique<PendingWrite>();
+        write->event = ManualResetEvent();
+        if (!write->event) return {0, LastError(), false};
+        write->overlapped.hEvent = write->event.get();
+        write->bytes.assign(bytes);
+        DWORD written = 0;
+        if (WriteFile(handle_.get(), write->bytes.data(), static_cast<DWORD>(write->bytes.size()), &written,
+                      &write->overlapped))
+            return {written, 0, false};
+        const DWORD error = GetLastError();
+        if (error != ERROR_IO_PENDING) return {0, error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE, false};
+        if (!wait) {
+            pending_.push_back(std::move(write));
+            return {0, 0, false};
+        }
+        if (!GetOverlappedResult(handle_.get(), &write->overlapped, &written, TRUE)) return {written, LastError(), true};
+        return {written, 0, false};
+    }
+
+    SerialError Purge(std::uint32_t flags) override {
+        if (!PurgeComm(handle_.get(), flags)) return LastError();
+        ReapFinishedWrites();
+        return 0;
+    }
+
+    SerialError Escape(SerialEscape function) override {
+        return EscapeCommFunction(handle_.get(), static_cast<DWORD>(function)) ? 0 : LastError();
+    }
+
+    SerialResult<std::uint32_t> ModemStatus() override {
+        DWORD status = 0;
+        if (!GetCommModemStatus(handle_.get(), &status)) return {0, LastError()};
+        return {status, 0};
+    }
+
+    SerialResult<SerialQueueStatus> QueueStatus() override {
+        COMSTAT status{};
+        DWORD errors = 0;
+        if (!ClearCommError(handle_.get(), &errors, &status)) return {{}, LastError()};
+        return {{errors, status.cbInQue, status.cbOutQue}, 0};
+    }
+
+    SerialResult<std::unique_ptr<SerialWatcher>> Watch(std::uint32_t events, SerialDelivery delivery,
+                                                       SerialWatchHandlers handlers) override {
+        if (!SetCommMask(handle_.get(), events)) return {nullptr, LastError()};
+        auto state = std::make_shared<WatchState>();
+        state->device = handle_.get();
+        state->events = events;
+        state->delivery = delivery;
+        state->handlers = std::move(handlers);
+        state->sink = sink_;
+        state->stop = ManualResetEvent();
+        if (!state->stop) return {nullptr, LastError()};
+        // The window belongs to this, the user-interface, thread: what is sent
+        // to it runs here.
+        RegisterWatchWindowClass();
+        state->window = CreateWindowExA(0, kWatchWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        GetModuleHandleA(nullptr), nullptr);
+        if (!state->window) return {nullptr, LastError()};
+        SetWindowLongPtrA(state->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.get()));
+        auto watcher = std::make_unique<Win32SerialWatcher>(state);
+
+        auto threadRef = std::make_unique<std::shared_ptr<WatchState>>(state);
+        DWORD threadId = 0;
+        // Suspended until the watcher knows the thread's id.
+        HANDLE thread = CreateThread(nullptr, 0, WatchThread, threadRef.get(), CREATE_SUSPENDED, &threadId);
+        if (!thread) return {nullptr, LastError()};
+        threadRef.release(); // the thread's own now
+        state->threadId = threadId;
+        watcher->SetThread(Handle(thread));
+        ResumeThread(thread);
+        return {std::move(watcher), 0};
+    }
+
+private:
+    void ReapFinishedWrites() {
+        std::erase_if(pending_, [this](const std::unique_ptr<PendingWrite>& write) {
+            DWORD ignored = 0;
+            return GetOverlappedResult(handle_.get(), &write->overlapped, &ignored, FALSE) ||
+                   GetLastError() != ERROR_IO_INCOMPLETE;
+        });
+    }
+
+    Handle handle_;
+    std::shared_ptr<SerialErrorSink> sink_;
+    std::vector<std::unique_ptr<PendingWrite>> pending_;
+};
+
+} // namespace
+
+Win32SerialPorts::Win32SerialPorts() : sink_(std::make_shared<SerialErrorSink>()) {}
+
+void Win32SerialPorts::SetErrorSink(SerialErrorSink sink) { *sink_ = std::move(sink); }
+
+SerialResult<std::unique_ptr<SerialDevice>> Win32SerialPorts::Open(const std::string& name) {
+    const std::string path = name.rfind("\\\\", 0) == 0 ? name : "\\\\.\\" + name;
+    HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_OVERLAPPED, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return {nullptr, LastError()};
+    return {std::make_unique<Win32SerialDevice>(Handle(handle), sink_), 0};
+}
+
+} // namespace orvane::platform::win32
