@@ -73,7 +73,7 @@ target_compile_options(orvane-demo PRIVATE ${ORVANE_WARNINGS})
 add_test(NAME win32.serial COMMAND bash ${CMAKE_SOURCE_DIR}/tests/win32/serial/run.sh)
 set_tests_properties(win32.serial PROPERTIES
   ENVIRONMENT "ORVANE_BIN=${CMAKE_BINARY_DIR}"
-  RESOURCE_LOCK wineprefix TIMEOUT 300)
+  RESOURCE_LOCK wineprefix TIMEOUT 120)
 
 # ---- Form gallery: each of the program's forms on its own, for a look --------
 file(GLOB ORVANE_GALLERY_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gallery/*.cpp)

@@ -32,8 +32,8 @@ private:
     HANDLE handle_ = nullptr;
 };
 
-// The error of the call that just failed. Wine lets some calls fail without
-// setting one; a failure must never read as success.
+// The error of the call that just failed; a driver that sets none must not
+// make the failure read as success.
 DWORD LastError() {
     const DWORD error = GetLastError();
     return error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE;
@@ -228,7 +228,7 @@ public:
         // us (or is us): waiting for it would never end. It ends by itself
         // once the handler has returned.
         const bool insideOwnHandler = state_->dispatching > 0 || GetCurrentThreadId() == state_->threadId;
-        if (thread_) WaitForThread();
+        if (thread_ && !insideOwnHandler) WaitForThread();
         HWND window = state_->window;
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
