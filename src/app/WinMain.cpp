@@ -1,61 +1,26 @@
-// The program's entry point: the main window and the message loop.
+// The program's entry point: the Win32 services, the control model's native
+// side, the program's windows, and the message loop.
+#include "core/Program.h"
+#include "platform/win32/Win32Platform.h"
+#include "ui/win32/Win32Dialogs.h"
+#include "ui/win32/Win32FileLister.h"
+#include "ui/win32/Win32Ui.h"
 
-#include <windows.h>
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    using namespace orvane;
+    platform::win32::Win32Platform platform;
+    ui::win32::Win32Dialogs dialogs;
+    ui::win32::Win32FileLister files;
+    ui::Application app({platform.timers, dialogs, files});
+    ui::win32::Win32Ui ui(app);
+    dialogs.Attach(ui);
 
-namespace {
-
-const char kMainWindowClass[] = "TMainForm";
-const char kMainWindowTitle[] = "Orvane";
-
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // No exception may leave a window procedure: it cannot unwind through the
-    // system's frames. Nothing here raises yet; the form model's dispatch point
-    // takes this over.
-    try {
-        switch (message) {
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            break;
-        }
-    } catch (...) {
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = MainWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kMainWindowClass;
-    if (!RegisterClassExA(&windowClass)) return nullptr;
-
-    HWND window = CreateWindowExA(0, kMainWindowClass, kMainWindowTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, 640, 480, nullptr, nullptr, instance, nullptr);
-    if (window) {
-        ShowWindow(window, showCommand);
-        UpdateWindow(window);
-    }
-    return window;
-}
-
-} // namespace
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    if (!CreateMainWindow(instance, showCommand)) return 1;
-
-    MSG message;
-    BOOL result;
-    while ((result = GetMessageA(&message, nullptr, 0, 0)) != 0) {
-        if (result == -1) return 1;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return static_cast<int>(message.wParam);
+    core::Program program(app, platform.Services());
+    // A failure while starting is shown like any other; the program goes on
+    // with what it has.
+    app.Dispatch([&] { program.Start(); });
+    if (!app.MainForm()) return 1;
+    const int exitCode = ui.Run();
+    app.DestroyForms();
+    return exitCode;
 }

@@ -25,6 +25,11 @@ std::vector<std::string> SplitPath(const std::string& path) {
     return parts;
 }
 
+std::string_view WithoutLeadingSeparators(std::string_view path) {
+    const std::size_t start = path.find_first_not_of('\\');
+    return start == std::string_view::npos ? std::string_view() : path.substr(start);
+}
+
 std::shared_ptr<Node> Child(Node& node, const std::string& name) {
     for (auto& child : node.children)
         if (SameText(child->name, name)) return child;
@@ -46,6 +51,7 @@ public:
 
     bool SetValue(const std::string& name, const RegistryValue& value) override {
         if (owner_.failWrites) return false;
+        owner_.valuesWritten.push_back(name);
         auto it = FindValue(name);
         if (it != node_.values.end())
             it->second = value;
@@ -115,6 +121,8 @@ std::shared_ptr<Node> FakeRegistry::Find(platform::RootKey root, const std::stri
 }
 
 std::unique_ptr<platform::RegistryKey> FakeRegistry::OpenKey(platform::RootKey root, const std::string& path, bool create) {
+    for (const auto& locked : lockedKeys)
+        if (SameText(WithoutLeadingSeparators(locked), WithoutLeadingSeparators(path))) return nullptr;
     auto node = Find(root, path, create);
     if (!node) return nullptr;
     return std::make_unique<FakeKey>(*this, std::move(node));

@@ -27,6 +27,11 @@ public:
 
     // While set, every value write fails, as on a key without write access.
     bool failWrites = false;
+    // Keys that cannot be opened, nor created, as ones without access rights:
+    // paths compared without regard to case or a leading '\\'.
+    std::vector<std::string> lockedKeys;
+    // The names of the values written, in order, spelled as the writer did.
+    std::vector<std::string> valuesWritten;
     int keysOpened = 0;
     int keysClosed = 0;
 

@@ -22,6 +22,12 @@ WindowPeer* PeerAtOrAbove(HWND window) {
     return nullptr;
 }
 
+BOOL CALLBACK CollectShownWindow(HWND window, LPARAM list) {
+    if (IsWindowVisible(window) && WindowPeer::FromHandle(window))
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 } // namespace
 
 Win32Ui::Win32Ui(Application& app)
@@ -168,12 +174,20 @@ void Win32Ui::TitleChanged(const std::string&) {
     // The taskbar shows the main form's own caption; the title is kept by the model.
 }
 
+// Minimising the application takes every window of the program off the
+// screen, as the classic framework's hidden application window did; the
+// forms keep their visible state in the model.
 void Win32Ui::Minimize() {
-    if (HWND main = MainWindow()) ShowWindow(main, SW_MINIMIZE);
+    if (!minimized_.empty()) return;
+    EnumThreadWindows(GetCurrentThreadId(), CollectShownWindow, reinterpret_cast<LPARAM>(&minimized_));
+    for (HWND window : minimized_) ShowWindow(window, SW_HIDE);
 }
 
 void Win32Ui::Restore() {
-    if (HWND main = MainWindow()) ShowWindow(main, SW_RESTORE);
+    for (HWND window : minimized_)
+        if (IsWindow(window)) ShowWindow(window, SW_SHOWNA);
+    minimized_.clear();
+    if (HWND main = MainWindow()) SetForegroundWindow(main);
 }
 
 void Win32Ui::ShowTaskbarButton(bool shown) {

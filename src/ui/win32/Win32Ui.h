@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace orvane::ui {
 class TMenuItem;
@@ -68,6 +69,8 @@ private:
     HCURSOR waitCursor_;
     bool quitting_ = false;
     int exitCode_ = 0;
+    // The windows that minimising the application hid, for restoring.
+    std::vector<HWND> minimized_;
     std::map<UINT, TMenuItem*> commands_;
     std::map<TMenuItem*, UINT> commandIds_;
     UINT nextCommand_ = 100;
@@ -80,5 +83,7 @@ std::unique_ptr<WindowPeer> MakeViewPeer(Win32Ui& ui, Control& control);
 std::unique_ptr<WindowPeer> MakeChoicePeer(Win32Ui& ui, Control& control);
 // The peers of a form's menus (main and pop-up), made once its window exists.
 void MakeMenuPeers(Win32Ui& ui, TForm& form);
+// A menu of the program is about to open (WM_INITMENUPOPUP at its window).
+void MenuOpening(HMENU menu);
 
 } // namespace orvane::ui::win32

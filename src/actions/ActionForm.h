@@ -1,0 +1,121 @@
+#pragma once
+// The action editor: sets up one action description. One page of details
+// per action type, shown one at a time, and the options every type shares.
+// Created once at start; its hidden lists and the mixer line box also serve
+// the executor as lookup tables whether or not the dialog is shown.
+#include "ui/Application.h"
+#include "ui/Buttons.h"
+#include "ui/Dialogs.h"
+#include "ui/Edits.h"
+#include "ui/Form.h"
+#include "ui/ImageList.h"
+#include "ui/Indicators.h"
+#include "ui/Lists.h"
+#include "ui/Panels.h"
+#include "ui/Timer.h"
+
+namespace orvane::actions {
+
+class TActionForm : public ui::TForm {
+public:
+    explicit TActionForm(ui::Application& app);
+
+    ui::TLabel ActionTypeLbl{*this, "ActionTypeLbl"};
+    ui::TComboBox ActionTypeCoBx{*this, "ActionTypeCoBx"};
+    ui::TGroupBox DetailsGrpBx{*this, "DetailsGrpBx"};
+
+    ui::TPanel TapKeyPanel{DetailsGrpBx, "TapKeyPanel"};
+    ui::TRadioButton SystemKeyRBtn{TapKeyPanel, "SystemKeyRBtn"};
+    ui::TComboBox SystemKeysCoBx{TapKeyPanel, "SystemKeysCoBx"};
+    ui::TRadioButton ParticularKeyRBtn{TapKeyPanel, "ParticularKeyRBtn"};
+    ui::TEdit ParticularKeyEdBx{TapKeyPanel, "ParticularKeyEdBx"};
+    ui::TGroupBox ModifyiersGrpBx{TapKeyPanel, "ModifyiersGrpBx"};
+    ui::TCheckBox AltKeyChBx{ModifyiersGrpBx, "AltKeyChBx"};
+    ui::TCheckBox CtrlKeyChBx{ModifyiersGrpBx, "CtrlKeyChBx"};
+    ui::TCheckBox ShiftKeyChBx{ModifyiersGrpBx, "ShiftKeyChBx"};
+
+    ui::TPanel MouseMovePanel{DetailsGrpBx, "MouseMovePanel"};
+    ui::TRadioButton ClickRBtn{MouseMovePanel, "ClickRBtn"};
+    ui::TComboBox ClickTypeCoBx{MouseMovePanel, "ClickTypeCoBx"};
+    ui::TCheckBox DoubleClickChBtn{MouseMovePanel, "DoubleClickChBtn"};
+    ui::TRadioButton RelativeMoveRBtn{MouseMovePanel, "RelativeMoveRBtn"};
+    ui::TComboBox RelativeMoveCoBx{MouseMovePanel, "RelativeMoveCoBx"};
+    ui::TLabel AccelerationLbl{MouseMovePanel, "AccelerationLbl"};
+    ui::TTrackBar AccelBar{MouseMovePanel, "AccelBar"};
+    ui::TLabel MaxLbl{MouseMovePanel, "MaxLbl"};
+    ui::TRadioButton AbsoluteMoveRBtn{MouseMovePanel, "AbsoluteMoveRBtn"};
+    ui::TEdit XPositionEdBx{MouseMovePanel, "XPositionEdBx"};
+    ui::TUpDown XPosUpDown{MouseMovePanel, "XPosUpDown"};
+    ui::TEdit YPositionEdBx{MouseMovePanel, "YPositionEdBx"};
+    ui::TUpDown YPosUpDown{MouseMovePanel, "YPosUpDown"};
+    ui::TLabel XPosInfoLbl{MouseMovePanel, "XPosInfoLbl"};
+    ui::TLabel YPosInfoLbl{MouseMovePanel, "YPosInfoLbl"};
+
+    ui::TPanel ExecuteProgramPanel{DetailsGrpBx, "ExecuteProgramPanel"};
+    ui::TLabel ExeNameLbl{ExecuteProgramPanel, "ExeNameLbl"};
+    ui::TEdit FileNameEdBx{ExecuteProgramPanel, "FileNameEdBx"};
+    ui::TButton BrowseBtn{ExecuteProgramPanel, "BrowseBtn"};
+    ui::TLabel ParamsLbl{ExecuteProgramPanel, "ParamsLbl"};
+    ui::TEdit ParamsEdBx{ExecuteProgramPanel, "ParamsEdBx"};
+    ui::TCheckBox EnterSuspendModeChBx{ExecuteProgramPanel, "EnterSuspendModeChBx"};
+    ui::TCheckBox TryFirstChBx{ExecuteProgramPanel, "TryFirstChBx"};
+    ui::TComboBox TryFirstCoBx{ExecuteProgramPanel, "TryFirstCoBx"};
+
+    ui::TPanel PostMessagePanel{DetailsGrpBx, "PostMessagePanel"};
+    ui::TRadioButton WinMsgRBtn{PostMessagePanel, "WinMsgRBtn"};
+    ui::TComboBox WinMsgCoBx{PostMessagePanel, "WinMsgCoBx"};
+    ui::TRadioButton UserMsgRBtn{PostMessagePanel, "UserMsgRBtn"};
+    ui::TComboBox UserMsgCoBx{PostMessagePanel, "UserMsgCoBx"};
+    ui::TGroupBox ParamsGrpBx{PostMessagePanel, "ParamsGrpBx"};
+    ui::TLabel wParamLbl{ParamsGrpBx, "wParamLbl"};
+    ui::TEdit wParamEdBx{ParamsGrpBx, "wParamEdBx"};
+    ui::TLabel lParamLbl{ParamsGrpBx, "lParamLbl"};
+    ui::TEdit lParamEdBx{ParamsGrpBx, "lParamEdBx"};
+    ui::TListBox WinMsgListBox{PostMessagePanel, "WinMsgListBox"};
+    ui::TListBox UserMsgListBox{PostMessagePanel, "UserMsgListBox"};
+
+    ui::TPanel SoundPanel{DetailsGrpBx, "SoundPanel"};
+    ui::TLabel MixerLineLbl{SoundPanel, "MixerLineLbl"};
+    ui::TComboBox MixerLineCoBx{SoundPanel, "MixerLineCoBx"};
+    ui::TRadioButton VolumeRBtn{SoundPanel, "VolumeRBtn"};
+    ui::TComboBox VolumeCoBx{SoundPanel, "VolumeCoBx"};
+    ui::TLabel IncrementLbl{SoundPanel, "IncrementLbl"};
+    ui::TTrackBar VolIncrementBar{SoundPanel, "VolIncrementBar"};
+    ui::TLabel MaxIncrementLbl{SoundPanel, "MaxIncrementLbl"};
+    ui::TRadioButton MuteRBtn{SoundPanel, "MuteRBtn"};
+
+    ui::TPanel EspecialPanel{DetailsGrpBx, "EspecialPanel"};
+    ui::TRadioButton ShutDownRBtn{EspecialPanel, "ShutDownRBtn"};
+    ui::TComboBox ShutDownCoBx{EspecialPanel, "ShutDownCoBx"};
+    ui::TRadioButton WindowStateRBtn{EspecialPanel, "WindowStateRBtn"};
+    ui::TComboBox WindowStateCoBx{EspecialPanel, "WindowStateCoBx"};
+    ui::TRadioButton OSDRBtn{EspecialPanel, "OSDRBtn"};
+    ui::TComboBox OSDCoBx{EspecialPanel, "OSDCoBx"};
+
+    ui::TGroupBox OptionsGrpBx{*this, "OptionsGrpBx"};
+    ui::TLabel DelayTimeLbl{OptionsGrpBx, "DelayTimeLbl"};
+    ui::TEdit DelayEdBx{OptionsGrpBx, "DelayEdBx"};
+    ui::TUpDown DelayUpDwn{OptionsGrpBx, "DelayUpDwn"};
+    ui::TLabel DestinationWndLbl{OptionsGrpBx, "DestinationWndLbl"};
+    ui::TComboBox DestinationWndCoBx{OptionsGrpBx, "DestinationWndCoBx"};
+    ui::TCheckBox KeepActiveChBx{OptionsGrpBx, "KeepActiveChBx"};
+
+    ui::TButton AcceptBtn{*this, "AcceptBtn"};
+    ui::TButton CancelBtn{*this, "CancelBtn"};
+    ui::TButton HelpBtn{*this, "HelpBtn"};
+
+    ui::TImageList ArrowsImgList{*this, "ArrowsImgList"};
+    ui::TTimer CursorPosTimer{*this, "CursorPosTimer"};
+    ui::TOpenDialog OpenDialog{*this, "OpenDialog"};
+
+private:
+    void BuildTapKeyPanel();
+    void BuildMouseMovePanel();
+    void BuildExecuteProgramPanel();
+    void BuildPostMessagePanel();
+    void BuildSoundPanel();
+    void BuildEspecialPanel();
+    void BuildOptions();
+};
+
+} // namespace orvane::actions

@@ -1,0 +1,144 @@
+#include "core/MainForm.h"
+
+namespace orvane::core {
+namespace {
+
+void AddItem(ui::TMenuItem& menu, ui::TMenuItem& item, std::string caption, ui::ShortCut shortCut = 0) {
+    item.SetCaption(std::move(caption));
+    item.SetShortCut(shortCut);
+    menu.Add(item);
+}
+
+void AddLine(ui::TMenuItem& menu, ui::TMenuItem& line) { AddItem(menu, line, "-"); }
+
+ui::ShortCut Ctrl(char key) { return ui::MakeShortCut(static_cast<ui::Key>(key), ui::ssCtrl); }
+
+void DisabledTimer(ui::TTimer& timer, std::uint32_t intervalMs) {
+    timer.SetEnabled(false);
+    timer.SetInterval(intervalMs);
+}
+
+} // namespace
+
+TMainForm::TMainForm(ui::Application& app, MainServices services)
+    : TForm(app, "MainForm"), platform_(services.platform), store_(services.store) {
+    // The title with the version comes at creation; until then a second copy
+    // looking for that title cannot mistake this window for the first copy.
+    SetCaption("Orvane");
+    SetBorderStyle(ui::FormBorderStyle::Single);
+    SetPosition(ui::FormPosition::ScreenCenter);
+    SetClientSize(640, 440);
+
+    CreateComponents();
+    CreateMenus();
+    LayOutControls();
+    BindHandlers();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::BindHandlers() {
+    using ui::Handler;
+    OnCreate = Handler(this, &TMainForm::FormCreate);
+    OnShow = Handler(this, &TMainForm::FormShow);
+    OnActivate = Handler(this, &TMainForm::FormActivate);
+    OnCloseQuery = Handler(this, &TMainForm::FormCloseQuery);
+    OnDestroy = Handler(this, &TMainForm::FormDestroy);
+    NewMenu.OnClick = Handler(this, &TMainForm::NewMenuClick);
+    OpenMenu.OnClick = Handler(this, &TMainForm::OpenMenuClick);
+    SaveMenu.OnClick = Handler(this, &TMainForm::SaveMenuClick);
+    ExitMenu.OnClick = Handler(this, &TMainForm::ExitMenuClick);
+    SettingsMenu.OnClick = Handler(this, &TMainForm::SettingsMenuClick);
+    SettingsBtn.OnClick = Handler(this, &TMainForm::SettingsMenuClick);
+    RunBtn.OnClick = Handler(this, &TMainForm::RunBtnClick);
+    AboutMenu.OnClick = Handler(this, &TMainForm::AboutMenuClick);
+    EnableOriginMenu.OnClick = Handler(this, &TMainForm::EnableOriginMenuClick);
+    LayoutCoBx.OnChange = Handler(this, &TMainForm::LayoutCoBxChange);
+    ActionCoBx.OnChange = Handler(this, &TMainForm::ActionCoBxChange);
+}
+
+void TMainForm::CreateComponents() {
+    // Tree images: remote; command without code; with code, recognition off;
+    // with code, recognition on; any command while selected.
+    CommandsImgList.SetCount(5);
+    // One image per kind of action description in the action list.
+    ActionsImgList.SetCount(7);
+    LogoBlue.SetSize(32, 32);
+    LogoBlue.SetCount(1);
+    LogoRed.SetSize(32, 32);
+    LogoRed.SetCount(1);
+
+    // Nothing runs until an origin, recognition or an action starts it.
+    DisabledTimer(IRTimer, 125);
+    DisabledTimer(TypematicTimer, 175);
+    DisabledTimer(UIRTimer, 300);
+    DisabledTimer(BestBuyTimer, 50);
+    DisabledTimer(TrayColorTimer, 150);
+    // Their intervals are set each time they are started.
+    OSDShowTimer.SetEnabled(false);
+    ActionTimer.SetEnabled(false);
+
+    OpenDialog.DefaultExt = SaveDialog.DefaultExt = "orv";
+    OpenDialog.Filter = SaveDialog.Filter = "Orvane files (*.orv)|*.orv|All files (*.*)|*.*";
+
+    TrayIcon.SetIcon(&LogoBlue);
+    TrayIcon.SetPopUpMenu(&TrayPopUpMenu);
+
+    ClientSocket.SetPort(1024);
+    ServerSocket.SetPort(4040);
+}
+
+void TMainForm::CreateMenus() {
+    ui::TMenuItem& bar = MainMenu.Items();
+
+    AddItem(bar, FileMenu, "&File");
+    AddItem(FileMenu, NewMenu, "&New");
+    AddItem(FileMenu, OpenMenu, "&Open...", Ctrl('O'));
+    AddItem(FileMenu, SaveMenu, "&Save", Ctrl('S'));
+    // Enabled means unsaved changes; a new configuration has none.
+    SaveMenu.SetEnabled(false);
+    AddItem(FileMenu, SaveAsMenu, "Save &As...");
+    AddLine(FileMenu, FileLine1);
+    AddItem(FileMenu, ImportMenu, "&Import commands...", Ctrl('I'));
+    AddLine(FileMenu, FileLine2);
+    AddItem(FileMenu, SettingsMenu, "S&ettings...", Ctrl('E'));
+    AddLine(FileMenu, FileLine3);
+    // Last: the tray menu copies the File menu's last item.
+    AddItem(FileMenu, ExitMenu, "E&xit");
+
+    AddItem(bar, CommandsMenu, "&Commands");
+    // First: the tray menu copies the Commands menu's first item.
+    AddItem(CommandsMenu, EnableOriginMenu, "Ori&gin enabled", Ctrl('G'));
+    AddItem(CommandsMenu, TestOriginMenu, "&Test origin...", Ctrl('T'));
+    AddLine(CommandsMenu, CommandsLine1);
+    AddItem(CommandsMenu, NewRemoteMenu, "Add new &remote", Ctrl('R'));
+    AddItem(CommandsMenu, NewCommandMenu, "Add new comman&d", Ctrl('D'));
+    AddItem(CommandsMenu, LearnMenu, "&Learn...", Ctrl('L'));
+    AddLine(CommandsMenu, CommandsLine2);
+    AddItem(CommandsMenu, PropertiesMenu, "&Properties");
+    AddItem(PropertiesMenu, EnabledMenu, "&Recognition enabled");
+    AddItem(PropertiesMenu, TypematicMenu, "&Typematic function");
+    AddItem(PropertiesMenu, SoundMenu, "&Play sound");
+    // The sounds of the settings are added after it each time the menu opens.
+    AddItem(SoundMenu, NoneMenu, "None");
+    NoneMenu.SetRadioItem(true);
+    AddLine(CommandsMenu, CommandsLine3);
+    AddItem(CommandsMenu, CopyToActionMenu, "Copy to &action trigger list", Ctrl('A'));
+    AddItem(CommandsMenu, RenameMenu, "Rena&me");
+    AddItem(CommandsMenu, DeleteMenu, "D&elete");
+
+    AddItem(bar, ActionsMenu, "&Actions");
+    AddItem(ActionsMenu, LayoutSetupMenu, "La&youts setup...");
+
+    AddItem(bar, HelpMenu, "&Help");
+    AddItem(HelpMenu, IndexMenu, "&Index");
+    AddLine(HelpMenu, HelpLine1);
+    AddItem(HelpMenu, AboutMenu, "&About...");
+
+    SetMenu(&MainMenu);
+
+    AddItem(TriggerTreePopUpMenu.Items(), DeleteTrigger, "&Delete");
+    AddItem(TrayPopUpMenu.Items(), RestoreMenu, "&Configure");
+}
+
+} // namespace orvane::core

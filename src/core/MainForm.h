@@ -1,0 +1,230 @@
+#pragma once
+// The main window: the remotes and their commands on the left, the action
+// pane of the current layout on the right, the menus, and the components the
+// whole program shares (timers, image lists, file dialogs, the tray icon,
+// the sockets). The constructor gives everything its design state; the
+// handlers live in their own files, one concern each.
+#include "core/Model.h"
+#include "core/SplashForm.h"
+#include "feedback/ServerSocket.h"
+#include "feedback/TrayIcon.h"
+#include "input/ClientSocket.h"
+#include "platform/Platform.h"
+#include "settings/SettingsStore.h"
+#include "ui/Application.h"
+#include "ui/Buttons.h"
+#include "ui/Dialogs.h"
+#include "ui/Form.h"
+#include "ui/ImageList.h"
+#include "ui/Indicators.h"
+#include "ui/ListView.h"
+#include "ui/Lists.h"
+#include "ui/Menus.h"
+#include "ui/Panels.h"
+#include "ui/Timer.h"
+#include "ui/TreeView.h"
+
+namespace orvane::actions {
+class TLayoutsForm;
+}
+namespace orvane::settings {
+class TSettingsForm;
+}
+
+namespace orvane::core {
+
+// What the main window reaches outside the control model.
+struct MainServices {
+    platform::Platform platform;
+    settings::SettingsStore& store;
+};
+
+class TMainForm : public ui::TForm {
+public:
+    TMainForm(ui::Application& app, MainServices services);
+    ~TMainForm() override;
+
+    // The windows created after this one, known before the show-time work.
+    void AttachWindows(actions::TLayoutsForm& layouts, settings::TSettingsForm& settings);
+
+    // ---- The configuration (re-created by New and Open) ----
+    std::unique_ptr<Configuration> Model;
+    // The data sequence the origins are collecting now.
+    TCommand IncomingSequence;
+    bool TypematicActive = false;
+    bool DDEConversationOpen = false;
+    bool TCPClientConnected = false;
+    bool LogEnabled = false;
+    std::int64_t CounterFrequency = 0;
+    static constexpr const char* kHelpFile = "c:\\ir\\helpfile\\version4html\\Help.chm";
+    ui::TFont OSDFont;
+
+    // ---- Settings: one registry operation each ----
+    std::string ReadSettingString(const std::string& name);
+    void WriteSettingString(const std::string& name, const std::string& text);
+    bool ReadSettingBool(const std::string& name);
+    void WriteSettingBool(const std::string& name, bool flag);
+    std::int32_t ReadSettingInteger(const std::string& name);
+    void WriteSettingInteger(const std::string& name, std::int32_t value);
+    double ReadSettingDate(const std::string& name);
+    void WriteSettingDate(const std::string& name, double date);
+
+    // ---- Life of the window ----
+    void FormCreate(ui::Component* sender);
+    void FormShow(ui::Component* sender);
+    void FormActivate(ui::Component* sender);
+    void FormCloseQuery(ui::Component* sender, bool& canClose);
+    void FormDestroy(ui::Component* sender);
+    void NewMenuClick(ui::Component* sender);
+    void ExitMenuClick(ui::Component* sender);
+    void RunBtnClick(ui::Component* sender);
+    void AboutMenuClick(ui::Component* sender);
+    void SettingsMenuClick(ui::Component* sender);
+    void EnableOriginMenuClick(ui::Component* sender);
+    // Switches the selected origins on or off as one unit; false when one
+    // failed to start.
+    bool SwitchOrigins(bool on);
+    // The splash window while it is up.
+    TSplashForm* Splash() const { return splash_.get(); }
+
+    // ---- Configuration files ----
+    void OpenMenuClick(ui::Component* sender);
+    void SaveMenuClick(ui::Component* sender);
+
+    // ---- The action pane ----
+    void LayoutCoBxChange(ui::Component* sender);
+    void ActionCoBxChange(ui::Component* sender);
+    void RefreshActionPane();
+
+    // Status bar panels.
+    static constexpr int kFileNamePanel = 0;
+    static constexpr int kOriginsPanel = 1;
+
+    // ---- Pictures ----
+    ui::TImageList CommandsImgList{*this, "CommandsImgList"};
+    ui::TImageList ActionsImgList{*this, "ActionsImgList"};
+    ui::TImageList LogoBlue{*this, "LogoBlue"};
+    ui::TImageList LogoRed{*this, "LogoRed"};
+
+    // ---- Timers ----
+    ui::TTimer IRTimer{*this, "IRTimer"};
+    ui::TTimer TypematicTimer{*this, "TypematicTimer"};
+    ui::TTimer UIRTimer{*this, "UIRTimer"};
+    ui::TTimer BestBuyTimer{*this, "BestBuyTimer"};
+    ui::TTimer TrayColorTimer{*this, "TrayColorTimer"};
+    ui::TTimer OSDShowTimer{*this, "OSDShowTimer"};
+    ui::TTimer ActionTimer{*this, "ActionTimer"};
+
+    // ---- Other components ----
+    ui::TOpenDialog OpenDialog{*this, "OpenDialog"};
+    ui::TSaveDialog SaveDialog{*this, "SaveDialog"};
+    feedback::TWinTaskbar TrayIcon{*this, "TrayIcon"};
+    input::TClientSocket ClientSocket;
+    feedback::TServerSocket ServerSocket;
+
+    // ---- Main menu ----
+    ui::TMainMenu MainMenu{*this, "MainMenu"};
+
+    ui::TMenuItem FileMenu{this, "FileMenu"};
+    ui::TMenuItem NewMenu{this, "NewMenu"};
+    ui::TMenuItem OpenMenu{this, "OpenMenu"};
+    ui::TMenuItem SaveMenu{this, "SaveMenu"};
+    ui::TMenuItem SaveAsMenu{this, "SaveAsMenu"};
+    ui::TMenuItem FileLine1{this, "FileLine1"};
+    ui::TMenuItem ImportMenu{this, "ImportMenu"};
+    ui::TMenuItem FileLine2{this, "FileLine2"};
+    ui::TMenuItem SettingsMenu{this, "SettingsMenu"};
+    ui::TMenuItem FileLine3{this, "FileLine3"};
+    ui::TMenuItem ExitMenu{this, "ExitMenu"};
+
+    ui::TMenuItem CommandsMenu{this, "CommandsMenu"};
+    ui::TMenuItem EnableOriginMenu{this, "EnableOriginMenu"};
+    ui::TMenuItem TestOriginMenu{this, "TestOriginMenu"};
+    ui::TMenuItem CommandsLine1{this, "CommandsLine1"};
+    ui::TMenuItem NewRemoteMenu{this, "NewRemoteMenu"};
+    ui::TMenuItem NewCommandMenu{this, "NewCommandMenu"};
+    ui::TMenuItem LearnMenu{this, "LearnMenu"};
+    ui::TMenuItem CommandsLine2{this, "CommandsLine2"};
+    ui::TMenuItem PropertiesMenu{this, "PropertiesMenu"};
+    ui::TMenuItem EnabledMenu{this, "EnabledMenu"};
+    ui::TMenuItem TypematicMenu{this, "TypematicMenu"};
+    ui::TMenuItem SoundMenu{this, "SoundMenu"};
+    ui::TMenuItem NoneMenu{this, "NoneMenu"};
+    ui::TMenuItem CommandsLine3{this, "CommandsLine3"};
+    ui::TMenuItem CopyToActionMenu{this, "CopyToActionMenu"};
+    ui::TMenuItem RenameMenu{this, "RenameMenu"};
+    ui::TMenuItem DeleteMenu{this, "DeleteMenu"};
+
+    ui::TMenuItem ActionsMenu{this, "ActionsMenu"};
+    ui::TMenuItem LayoutSetupMenu{this, "LayoutSetupMenu"};
+
+    ui::TMenuItem HelpMenu{this, "HelpMenu"};
+    ui::TMenuItem IndexMenu{this, "IndexMenu"};
+    ui::TMenuItem HelpLine1{this, "HelpLine1"};
+    ui::TMenuItem AboutMenu{this, "AboutMenu"};
+
+    // ---- Pop-up menus ----
+    // Filled each time it opens, from the Commands menu.
+    ui::TPopupMenu CommandsPopUpMenu{*this, "CommandsPopUpMenu"};
+    ui::TPopupMenu TriggerTreePopUpMenu{*this, "TriggerTreePopUpMenu"};
+    ui::TMenuItem DeleteTrigger{this, "DeleteTrigger"};
+    ui::TPopupMenu TrayPopUpMenu{*this, "TrayPopUpMenu"};
+    ui::TMenuItem RestoreMenu{this, "RestoreMenu"};
+
+    // ---- Left: the remotes and their commands ----
+    ui::TGroupBox RemoteCommandsGrpBx{*this, "RemoteCommandsGrpBx"};
+    ui::TTreeView CommandsTree{RemoteCommandsGrpBx, "CommandsTree"};
+
+    // ---- Right: what happens when a command is received ----
+    ui::TPageControl MainPageCtrl{*this, "MainPageCtrl"};
+    ui::TTabSheet ExecuteActionTab{MainPageCtrl, "ExecuteActionTab"};
+    ui::TLabel LayoutLbl{ExecuteActionTab, "LayoutLbl"};
+    ui::TComboBox LayoutCoBx{ExecuteActionTab, "LayoutCoBx"};
+    ui::TButton ManageLayoutsBtn{ExecuteActionTab, "ManageLayoutsBtn"};
+
+    ui::TGroupBox ActionsGrpBx{ExecuteActionTab, "ActionsGrpBx"};
+    ui::TLabel ActionLbl{ActionsGrpBx, "ActionLbl"};
+    ui::TComboBox ActionCoBx{ActionsGrpBx, "ActionCoBx"};
+    ui::TButton NewBtn{ActionsGrpBx, "NewBtn"};
+    ui::TButton DeleteBtn{ActionsGrpBx, "DeleteBtn"};
+    ui::TButton RenameBtn{ActionsGrpBx, "RenameBtn"};
+
+    ui::TPageControl ActionPageCtrl{ExecuteActionTab, "ActionPageCtrl"};
+    ui::TTabSheet TriggerTab{ActionPageCtrl, "TriggerTab"};
+    ui::TTreeView TriggerTree{TriggerTab, "TriggerTree"};
+    ui::TRadioGroup TriggeringRGrp{TriggerTab, "TriggeringRGrp"};
+    ui::TRadioGroup TrigTypeRGrp{TriggerTab, "TrigTypeRGrp"};
+    ui::TTabSheet ActionListTab{ActionPageCtrl, "ActionListTab"};
+    ui::TListView ActionsList{ActionListTab, "ActionsList"};
+    ui::TButton NewActionBtn{ActionListTab, "NewActionBtn"};
+    ui::TButton RemoveBtn{ActionListTab, "RemoveBtn"};
+    ui::TButton PropertiesBtn{ActionListTab, "PropertiesBtn"};
+    ui::TCheckBox AllAtOnceChBtn{ActionListTab, "AllAtOnceChBtn"};
+
+    // ---- Bottom ----
+    ui::TButton RunBtn{*this, "RunBtn"};
+    ui::TButton SettingsBtn{*this, "SettingsBtn"};
+    ui::TButton HelpBtn{*this, "HelpBtn"};
+    ui::TStatusBar StatBar{*this, "StatBar"};
+
+private:
+    void BindHandlers();
+    void CreateModel();
+    void LoadSettings();
+    void AfterSettings();
+    std::string OriginsStatusText() const;
+    // Every text the user sees passes through here to be translated.
+    std::string Translate(const std::string& text) const;
+
+    platform::Platform platform_;
+    settings::SettingsStore& store_;
+    actions::TLayoutsForm* layoutsForm_ = nullptr;
+    settings::TSettingsForm* settingsForm_ = nullptr;
+    std::unique_ptr<TSplashForm> splash_;
+
+    void CreateComponents();
+    void CreateMenus();
+    void LayOutControls();
+};
+
+} // namespace orvane::core

@@ -1,0 +1,289 @@
+// The main window's life: creation of the model, the show-time work (settings
+// load, the configuration to open, origins), the configuring and running
+// states, New, Exit and the question about unsaved changes.
+#include "core/FileType.h"
+#include "core/MainForm.h"
+#include "core/SingleInstance.h"
+#include "core/SplashForm.h"
+#include "settings/SettingsDefaults.h"
+#include "settings/SettingsForm.h"
+#include "actions/LayoutsForm.h"
+
+namespace orvane::core {
+
+// ---- Settings: one registry operation each, no cache ----
+
+std::string TMainForm::ReadSettingString(const std::string& name) { return store_.ReadSettingString(name); }
+void TMainForm::WriteSettingString(const std::string& name, const std::string& text) {
+    store_.WriteSettingString(name, text);
+}
+bool TMainForm::ReadSettingBool(const std::string& name) { return store_.ReadSettingBool(name); }
+void TMainForm::WriteSettingBool(const std::string& name, bool flag) { store_.WriteSettingBool(name, flag); }
+std::int32_t TMainForm::ReadSettingInteger(const std::string& name) { return store_.ReadSettingInteger(name); }
+void TMainForm::WriteSettingInteger(const std::string& name, std::int32_t value) {
+    store_.WriteSettingInteger(name, value);
+}
+double TMainForm::ReadSettingDate(const std::string& name) { return store_.ReadSettingDate(name); }
+void TMainForm::WriteSettingDate(const std::string& name, double date) { store_.WriteSettingDate(name, date); }
+
+void TMainForm::AttachWindows(actions::TLayoutsForm& layouts, settings::TSettingsForm& settings) {
+    layoutsForm_ = &layouts;
+    settingsForm_ = &settings;
+}
+
+// ---- Creation and destruction ----
+
+void TMainForm::FormCreate(ui::Component* sender) {
+    if (sender) {
+        splash_ = std::make_unique<TSplashForm>(App(), false);
+        App().Realise(*splash_);
+        if (!ReadSettingBool("Hide splashscreen")) {
+            splash_->Show();
+            App().ProcessMessages();
+        }
+    }
+    CounterFrequency = platform_.clock.PerformanceFrequency();
+    IncomingSequence.Clear();
+    CreateModel();
+    TypematicActive = false;
+    DDEConversationOpen = false;
+    TCPClientConnected = false;
+    LogEnabled = !ReadSettingString("Log file").empty();
+    if (!ReadSettingBool("Multiple instances")) EndRunningCopy(platform_.windows, ProgramTitle());
+    SetCaption(ProgramTitle());
+    TrayIcon.SetHint(ProgramTitle());
+}
+
+void TMainForm::CreateModel() {
+    Model = std::make_unique<Configuration>(Translate("Default"));
+    LayoutCoBx.Items.Clear();
+    LayoutCoBx.Items.Add(Model->DefaultLayout().Name);
+    LayoutCoBx.SetItemIndex(0);
+    LayoutCoBxChange(nullptr);
+}
+
+void TMainForm::FormDestroy(ui::Component*) {
+    App().SetCursor(ui::Cursor::HourGlass);
+    LayoutCoBx.Items.Clear();
+    ActionCoBx.Items.Clear();
+    CommandsTree.Items().Clear();
+    TriggerTree.Items().Clear();
+    ActionsList.Clear();
+    Model.reset();
+    App().SetCursor(ui::Cursor::Default);
+}
+
+// The layout chosen in the combo box becomes the one the action pane edits.
+void TMainForm::LayoutCoBxChange(ui::Component*) {
+    const int index = LayoutCoBx.ItemIndex();
+    if (index < 0 || !Model) return;
+    const std::string& name = LayoutCoBx.Items[index];
+    TLayout* chosen = nullptr;
+    for (auto& layout : Model->Layouts)
+        if (layout->Name == name) {
+            chosen = layout.get();
+            break;
+        }
+    if (!chosen) return;
+    Model->CurrentLayout = chosen;
+    ActionCoBx.Items.Clear();
+    for (auto& action : chosen->Actions) ActionCoBx.Items.Add(action->Name);
+    ActionCoBx.SetItemIndex(ActionCoBx.Items.Empty() ? -1 : 0);
+    ActionCoBxChange(nullptr);
+}
+
+void TMainForm::ActionCoBxChange(ui::Component*) {
+    const int index = ActionCoBx.ItemIndex();
+    const bool chosen = index >= 0 && Model && index < static_cast<int>(Model->CurrentLayout->Actions.size());
+    DeleteBtn.SetEnabled(chosen);
+    RenameBtn.SetEnabled(chosen);
+    ActionPageCtrl.SetEnabled(chosen);
+    if (Model) Model->CurrentAction = chosen ? Model->CurrentLayout->Actions[index].get() : nullptr;
+    RefreshActionPane();
+}
+
+// Redraws the pane from the current action: its triggers by remote, its
+// triggering and mode, and its list of descriptions.
+void TMainForm::RefreshActionPane() {
+    TriggerTree.Items().Clear();
+    ActionsList.Clear();
+    TAction* action = Model ? Model->CurrentAction : nullptr;
+    if (!action) return;
+    for (TCommand* command : action->Triggers) {
+        ui::TTreeNode* node = CommandsTree.Items().Item(command->NodeIndex);
+        const std::string remote = node->Parent() ? node->Parent()->Text() : std::string();
+        ui::TTreeNode* root = nullptr;
+        for (ui::TTreeNode* r = TriggerTree.Items().GetFirstNode(); r; r = r->GetNextSibling())
+            if (r->Text() == remote) {
+                root = r;
+                break;
+            }
+        if (!root) root = TriggerTree.Items().Add(nullptr, remote);
+        ui::TTreeNode* child = TriggerTree.Items().AddChild(root, node->Text());
+        child->SetImageIndex(node->ImageIndex());
+        child->SetSelectedIndex(node->SelectedIndex());
+        child->SetData(command);
+        root->SetExpanded(true);
+    }
+    TriggeringRGrp.SetItemIndex(action->TrigEn);
+    TrigTypeRGrp.SetItemIndex(action->TrigType);
+    AllAtOnceChBtn.SetChecked(action->AllAtOnce);
+    for (const std::string& description : action->Actions) ActionsList.Add()->SetCaption(description);
+}
+
+// ---- Showing and activation ----
+
+void TMainForm::FormShow(ui::Component*) {
+    if (TrayIcon.ShowIcon()) return;
+    LoadSettings();
+}
+
+void TMainForm::LoadSettings() {
+    if (ReadSettingDate("First Load") == 0) {
+        RegisterFileType(platform_.registry, platform_.shell);
+        const platform::LocalDateTime now = platform_.clock.LocalTime();
+        WriteSettingDate("First Load", platform::DayNumber(now.year, now.month, now.day));
+        WriteSettingBool("Launch on startup", true);
+        settingsForm_->LaunchChBxClick(&settingsForm_->LaunchChBx);
+        settings::WriteFirstRunDefaults(store_);
+    }
+    settingsForm_->LoadFromSettings(store_);
+    OSDFont = settingsForm_->OSDFont;
+    const settings::TSettingsForm& f = *settingsForm_;
+    ServerSocket.SetActive(f.TCPRemoteNameChBX.Checked() || f.TCPCommandNameChBx.Checked() ||
+                           f.TCPCommandsDataChBx.Checked() || f.TCPActionDescriptionChBx.Checked());
+    const std::vector<std::string> arguments = platform_.shell.Arguments();
+    StatBar.SetPanelText(kFileNamePanel, arguments.empty() ? ReadSettingString("LastORVFile") : arguments.front());
+    OpenMenuClick(nullptr);
+}
+
+void TMainForm::FormActivate(ui::Component*) {
+    if (TrayIcon.ShowIcon()) return;
+    if (ReadSettingBool("Load minimized")) {
+        RunBtnClick(nullptr);
+    } else {
+        Show();
+        if (ReadSettingBool("Origin enabled")) {
+            EnableOriginMenu.SetChecked(false);
+            EnableOriginMenuClick(nullptr);
+        }
+    }
+    if (splash_ && splash_->Visible()) splash_.reset();
+}
+
+// ---- Configuring and running ----
+
+void TMainForm::RunBtnClick(ui::Component*) {
+    if (EnableOriginMenu.Checked() || SwitchOrigins(true)) {
+        App().Minimize();
+        App().ShowTaskbarButton(false);
+    }
+    TrayIcon.SetShowIcon(true);
+}
+
+void TMainForm::EnableOriginMenuClick(ui::Component*) {
+    EnableOriginMenu.SetChecked(!EnableOriginMenu.Checked());
+    WriteSettingBool("Origin enabled", EnableOriginMenu.Checked());
+    SwitchOrigins(EnableOriginMenu.Checked());
+}
+
+bool TMainForm::SwitchOrigins(bool on) {
+    IncomingSequence.Clear();
+    // No origin starts anything yet; each joins here with its own start and stop.
+    const bool ok = true;
+    if (!on) StatBar.SetPanelText(kOriginsPanel, "");
+    if (on && ok) {
+        EnableOriginMenu.SetChecked(true);
+        StatBar.SetPanelText(kOriginsPanel, OriginsStatusText());
+    } else {
+        EnableOriginMenu.SetChecked(false);
+        StatBar.SetPanelText(kOriginsPanel, "");
+    }
+    return ok;
+}
+
+namespace {
+// A caption without its first "&" and its first ":".
+std::string Cleaned(std::string caption) {
+    if (auto amp = caption.find('&'); amp != std::string::npos) caption.erase(amp, 1);
+    if (auto colon = caption.find(':'); colon != std::string::npos) caption.erase(colon, 1);
+    return caption;
+}
+} // namespace
+
+std::string TMainForm::OriginsStatusText() const {
+    std::string text = Cleaned(EnableOriginMenu.Caption()) + ": ";
+    bool first = true;
+    const settings::TSettingsForm& f = *settingsForm_;
+    // The origins in the order they are started and listed.
+    for (const ui::TCheckBox* box : {&f.SerialBasedChBx, &f.UIRServerChBx, &f.AverChBx, &f.BestBuyChBx,
+                                     &f.CreativeiNFRAChBx, &f.KeyboardChBx, &f.TCPIPChBX}) {
+        if (!box->Checked()) continue;
+        if (!first) text += ", ";
+        text += Cleaned(box->GetTextProperty("Caption"));
+        first = false;
+    }
+    return text;
+}
+
+void TMainForm::SettingsMenuClick(ui::Component*) {
+    try {
+        settingsForm_->ShowModal();
+    } catch (...) {
+        AfterSettings();
+        throw;
+    }
+    AfterSettings();
+}
+
+// Whatever closed the settings dialog, the event server follows its boxes and
+// the configuration counts as changed.
+void TMainForm::AfterSettings() {
+    const settings::TSettingsForm& f = *settingsForm_;
+    ServerSocket.SetActive(f.TCPRemoteNameChBX.Checked() || f.TCPCommandNameChBx.Checked() ||
+                           f.TCPCommandsDataChBx.Checked() || f.TCPActionDescriptionChBx.Checked());
+    SaveMenu.SetEnabled(true);
+}
+
+// ---- Closing, New and Exit ----
+
+void TMainForm::FormCloseQuery(ui::Component*, bool& canClose) {
+    canClose = true;
+    if (!SaveMenu.Enabled()) return;
+    switch (App().MessageBox(Translate("Save changes to the configuration file?"), "Orvane",
+                             ui::mb::YesNoCancel | ui::mb::IconWarning)) {
+    case ui::mrYes:
+        SaveMenuClick(nullptr);
+        break;
+    case ui::mrNo:
+        break;
+    default:
+        canClose = false;
+        break;
+    }
+}
+
+void TMainForm::NewMenuClick(ui::Component*) {
+    if (SaveMenu.Enabled()) {
+        bool canClose = true;
+        FormCloseQuery(nullptr, canClose);
+        if (!canClose) return;
+    }
+    FormDestroy(nullptr);
+    SetCaption("");
+    FormCreate(nullptr);
+    if (layoutsForm_) layoutsForm_->LayoutList.Clear();
+    StatBar.SetPanelText(kFileNamePanel, "");
+}
+
+void TMainForm::ExitMenuClick(ui::Component*) { Close(); }
+
+void TMainForm::AboutMenuClick(ui::Component*) {
+    TSplashForm about(App(), true);
+    App().Realise(about);
+    about.ShowModal();
+}
+
+std::string TMainForm::Translate(const std::string& text) const { return text; }
+
+} // namespace orvane::core

@@ -1,0 +1,41 @@
+#include "core/Program.h"
+
+#include "actions/ActionForm.h"
+#include "actions/LayoutsForm.h"
+#include "feedback/PasswordDlg.h"
+#include "input/AVerForm.h"
+#include "input/LearnForm.h"
+#include "input/TestOriginForm.h"
+#include "settings/SettingsForm.h"
+
+namespace orvane::core {
+
+Program::Program(ui::Application& app, platform::Platform platform)
+    : app_(app), platform_(platform), store_(platform.registry) {}
+
+void Program::Start() {
+    app_.SetTitle(kProductName);
+    main_ = &app_.CreateForm<TMainForm>(MainServices{platform_, store_});
+    layouts_ = &app_.CreateForm<actions::TLayoutsForm>();
+    settings_ = &app_.CreateForm<settings::TSettingsForm>(store_, main_->ClientSocket, main_->ServerSocket,
+                                                          platform_.shell.ExecutablePath(),
+                                                          [this] { main_->SwitchOrigins(false); });
+    main_->AttachWindows(*layouts_, *settings_);
+    action_ = &app_.CreateForm<actions::TActionForm>();
+    aver_ = &app_.CreateForm<input::TAVerForm>();
+    testOrigin_ = &app_.CreateForm<input::TTestOriginForm>();
+    learn_ = &app_.CreateForm<input::TLearnForm>();
+    password_ = &app_.CreateForm<feedback::TPasswordDlg>();
+
+    // The last window's creation starts the main window's show-time work:
+    // shown normally, or, to start in the tray, its show and activation run
+    // without the window ever appearing.
+    if (!store_.ReadSettingBool("Load minimized")) {
+        main_->Show();
+    } else {
+        main_->FormShow(nullptr);
+        main_->FormActivate(nullptr);
+    }
+}
+
+} // namespace orvane::core

@@ -1,0 +1,35 @@
+#pragma once
+// The origin test viewer: the raw codes of one origin, one line each, shown
+// instead of being recognised while the viewer is open.
+#include "ui/Application.h"
+#include "ui/Buttons.h"
+#include "ui/Edits.h"
+#include "ui/Form.h"
+#include "ui/Lists.h"
+#include "ui/Panels.h"
+
+namespace orvane::input {
+
+class TTestOriginForm : public ui::TForm {
+public:
+    explicit TTestOriginForm(ui::Application& app);
+
+    // The choice of origin and format along the top.
+    ui::TPanel Panel1{*this, "Panel1"};
+    ui::TLabel ShowDataFromLbl{Panel1, "ShowDataFromLbl"};
+    ui::TComboBox ShowDataFromCoBx{Panel1, "ShowDataFromCoBx"};
+    ui::TLabel DataFormatLbl{Panel1, "DataFormatLbl"};
+    ui::TComboBox DataFormatCoBx{Panel1, "DataFormatCoBx"};
+
+    // The buttons along the bottom.
+    ui::TPanel Panel2{*this, "Panel2"};
+    ui::TButton CloseBtn{Panel2, "CloseBtn"};
+    ui::TButton HelpBtn{Panel2, "HelpBtn"};
+
+    // Margins either side of the memo.
+    ui::TPanel Panel3{*this, "Panel3"};
+    ui::TPanel Panel4{*this, "Panel4"};
+    ui::TMemo Memo{*this, "Memo"};
+};
+
+} // namespace orvane::input

@@ -1,0 +1,223 @@
+// The program's start, its two states and its end, on fake services: what a
+// first and a later start leave in the registry, the single-instance rule,
+// starting in the tray, New, and the question about unsaved changes.
+#include "actions/LayoutsForm.h"
+#include "core/Program.h"
+#include "fakes/FakePlatform.h"
+#include "fakes/FakeUi.h"
+#include "settings/SettingsDefaults.h"
+#include "settings/SettingsForm.h"
+
+#include <cstdio>
+
+#include <gtest/gtest.h>
+
+namespace orvane::core {
+namespace {
+
+using platform::RootKey;
+using platform::ValueType;
+using settings::kSettingsKey;
+
+constexpr const char* kProgram = "C:\\Tools\\Orvane\\orvane.exe";
+
+class StartupTest : public ::testing::Test {
+protected:
+    StartupTest() { platform.shell.executablePath = kProgram; }
+
+    // One run of the program: its windows and show-time work.
+    struct Run {
+        fakes::FakeUi ui;
+        std::unique_ptr<Program> program;
+    };
+    std::unique_ptr<Run> Start() {
+        auto run = std::make_unique<Run>();
+        run->program = std::make_unique<Program>(run->ui.app, platform.Services());
+        run->program->Start();
+        return run;
+    }
+    std::optional<platform::RegistryValue> Setting(const std::string& name) {
+        return platform.registry.Get(RootKey::CurrentUser, kSettingsKey, name);
+    }
+    void DeleteSetting(const std::string& name) {
+        platform.registry.OpenKey(RootKey::CurrentUser, kSettingsKey, false)->DeleteValue(name);
+    }
+
+    fakes::FakePlatform platform;
+};
+
+TEST_F(StartupTest, AFirstStartWritesEveryDefaultRegistersTheFileTypeAndTheRunEntry) {
+    auto run = Start();
+    settings::SettingsStore store(platform.registry);
+
+    for (const auto& entry : settings::FirstRunDefaults()) {
+        auto value = Setting(entry.name);
+        ASSERT_TRUE(value) << entry.name;
+        const ValueType expected =
+            std::holds_alternative<std::string>(entry.value) ? ValueType::String : ValueType::DWord;
+        EXPECT_EQ(value->type, expected) << entry.name;
+    }
+    EXPECT_EQ(Setting("First Load")->type, ValueType::Binary);
+    EXPECT_NE(store.ReadSettingDate("First Load"), 0.0);
+    EXPECT_TRUE(store.ReadSettingBool("Launch on startup"));
+    auto runEntry = platform.registry.Get(RootKey::CurrentUser, settings::kRunKey, "Orvane");
+    ASSERT_TRUE(runEntry);
+    EXPECT_EQ(runEntry->data, kProgram);
+    EXPECT_EQ(platform.registry.Get(RootKey::ClassesRoot, "Orvane\\Shell\\Open\\Command", "")->data,
+              "\"C:\\Tools\\Orvane\\orvane.exe\" \"%1\"");
+    EXPECT_EQ(platform.shell.associationNotices, 1);
+
+    // The dialog then shows the stored defaults, not its own design values.
+    auto& dialog = run->program->Settings();
+    EXPECT_EQ(dialog.ToleranceUpDwn.Position(), 10);
+    EXPECT_EQ(dialog.SpeedCoBx.ItemIndex(), 6);
+    EXPECT_TRUE(dialog.SerialBasedChBx.Checked());
+    EXPECT_FALSE(dialog.LoadChBx.Checked());
+    EXPECT_EQ(run->program->Main().ClientSocket.Host(), "localhost");
+    EXPECT_EQ(run->program->Main().ServerSocket.Port(), 4040);
+    EXPECT_EQ(run->program->Main().OSDFont.name, "Arial");
+}
+
+TEST_F(StartupTest, ALaterStartWritesNoDefaultsAndKeepsTheUsersValues) {
+    Start();
+    settings::SettingsStore store(platform.registry);
+    const double firstLoad = store.ReadSettingDate("First Load");
+    store.WriteSettingInteger("Tolerance", 33);
+    platform.registry.valuesWritten.clear();
+
+    auto run = Start();
+    EXPECT_EQ(store.ReadSettingInteger("Tolerance"), 33);
+    EXPECT_EQ(store.ReadSettingDate("First Load"), firstLoad);
+    EXPECT_EQ(platform.shell.associationNotices, 1);
+    EXPECT_EQ(run->program->Settings().ToleranceUpDwn.Position(), 33);
+    // Only what the load itself writes back: check boxes that differ from design.
+    for (const std::string& name : platform.registry.valuesWritten)
+        EXPECT_TRUE(name == "Serial DTR" || name == "Serial RTS" || name == "OSD Repaint") << name;
+}
+
+TEST_F(StartupTest, DeletingOnlyTheFirstStartDateRestoresTheDefaultsAndNothingElse) {
+    Start();
+    settings::SettingsStore store(platform.registry);
+    store.WriteSettingInteger("Tolerance", 33);
+    store.WriteSettingString("Restore", "secret");
+    store.WriteSettingBool("Origin enabled", true);
+    store.WriteSettingString("LastORVFile", "C:\\missing.orv");
+    store.WriteSettingBool("Hide splashscreen", true);
+    platform.registry.Set(RootKey::CurrentUser, settings::kSoundsKey, "Bell", {ValueType::String, "bell.wav"});
+    DeleteSetting("First Load");
+
+    Start();
+    EXPECT_EQ(store.ReadSettingInteger("Tolerance"), 10);
+    EXPECT_EQ(store.ReadSettingString("Restore"), "secret");
+    EXPECT_TRUE(store.ReadSettingBool("Origin enabled"));
+    EXPECT_EQ(store.ReadSettingString("LastORVFile"), "C:\\missing.orv");
+    EXPECT_TRUE(store.ReadSettingBool("Hide splashscreen"));
+    EXPECT_TRUE(platform.registry.Get(RootKey::CurrentUser, settings::kSoundsKey, "Bell"));
+}
+
+TEST_F(StartupTest, ANewStartEndsTheRunningCopyUnlessSeveralAreAllowed) {
+    auto earlier = platform.windows.AddWindow("Orvane 4.0b");
+    auto run = Start();
+    ASSERT_EQ(platform.windows.posted.size(), 1u);
+    EXPECT_EQ(platform.windows.posted[0].window, earlier);
+    EXPECT_EQ(platform.windows.posted[0].message, 0x0012u);
+    EXPECT_EQ(run->program->Main().Caption(), "Orvane 4.0b");
+
+    settings::SettingsStore(platform.registry).WriteSettingBool("Multiple instances", true);
+    platform.windows.posted.clear();
+    Start();
+    EXPECT_TRUE(platform.windows.posted.empty());
+}
+
+TEST_F(StartupTest, StartingMinimizedNeverShowsTheMainWindow) {
+    Start();
+    settings::SettingsStore(platform.registry).WriteSettingBool("Load minimized", true);
+    auto run = Start();
+    TMainForm& main = run->program->Main();
+    EXPECT_FALSE(main.Visible());
+    EXPECT_TRUE(main.TrayIcon.ShowIcon());
+    EXPECT_TRUE(run->ui.app.Minimized());
+    EXPECT_FALSE(run->ui.app.TaskbarButtonShown());
+    // The origins are on, and the status bar lists them.
+    EXPECT_TRUE(main.EnableOriginMenu.Checked());
+    EXPECT_EQ(main.StatBar.PanelText(TMainForm::kOriginsPanel), "Origin enabled: Serial port based");
+}
+
+TEST_F(StartupTest, AConfiguringStartShowsTheWindowAndRestartsTheOriginsWhenTheyWereOn) {
+    Start();
+    settings::SettingsStore(platform.registry).WriteSettingBool("Origin enabled", true);
+    auto run = Start();
+    TMainForm& main = run->program->Main();
+    EXPECT_TRUE(main.Visible());
+    EXPECT_FALSE(main.TrayIcon.ShowIcon());
+    EXPECT_TRUE(main.EnableOriginMenu.Checked());
+    EXPECT_EQ(main.Splash(), nullptr);
+
+    // "Run!" goes to the running state with the origins already on.
+    main.RunBtn.UserClicked();
+    EXPECT_TRUE(main.TrayIcon.ShowIcon());
+    EXPECT_TRUE(run->ui.app.Minimized());
+}
+
+TEST_F(StartupTest, TheFileNamedOnTheCommandLineIsChosenAndAMissingOneForgotten) {
+    settings::SettingsStore store(platform.registry);
+    const std::string existing = ::testing::TempDir() + "orvane-startup.orv";
+    std::FILE* file = std::fopen(existing.c_str(), "wb");
+    ASSERT_TRUE(file);
+    std::fclose(file);
+
+    Start();
+    store.WriteSettingString("LastORVFile", "C:\\nowhere\\last.orv");
+    platform.shell.arguments = {existing};
+    auto run = Start();
+    EXPECT_EQ(run->program->Main().StatBar.PanelText(TMainForm::kFileNamePanel), existing);
+
+    platform.shell.arguments.clear();
+    auto again = Start();
+    EXPECT_EQ(again->program->Main().StatBar.PanelText(TMainForm::kFileNamePanel), "");
+    std::remove(existing.c_str());
+}
+
+TEST_F(StartupTest, NewAfterNoGivesAnEmptyConfigurationThatStillCountsAsChanged) {
+    auto run = Start();
+    TMainForm& main = run->program->Main();
+    TLayout& extra = main.Model->AddLayout("Player", "player.exe", "Player");
+    main.Model->AddAction(extra, "Play");
+    main.LayoutCoBx.Items.Add("Player");
+    main.StatBar.SetPanelText(TMainForm::kFileNamePanel, "C:\\home.orv");
+    main.SaveMenu.SetEnabled(true);
+
+    run->ui.dialogs.ExpectMessageBox("Save changes to the configuration file?", ui::mrNo);
+    main.NewMenu.UserClicked();
+    ASSERT_EQ(main.Model->Layouts.size(), 1u);
+    EXPECT_EQ(main.Model->DefaultLayout().Name, "Default");
+    EXPECT_EQ(main.LayoutCoBx.Items.Items(), std::vector<std::string>{"Default"});
+    EXPECT_EQ(main.StatBar.PanelText(TMainForm::kFileNamePanel), "");
+    EXPECT_TRUE(main.SaveMenu.Enabled());
+    EXPECT_EQ(main.Caption(), "Orvane 4.0b");
+}
+
+TEST_F(StartupTest, CancellingTheQuestionKeepsTheProgramAndItsConfiguration) {
+    auto run = Start();
+    TMainForm& main = run->program->Main();
+    main.Model->AddLayout("Player", "", "Player");
+    main.SaveMenu.SetEnabled(true);
+
+    run->ui.dialogs.ExpectMessageBox("Save changes to the configuration file?", ui::mrCancel);
+    main.ExitMenu.UserClicked();
+    EXPECT_FALSE(run->ui.app.Terminated());
+    EXPECT_EQ(main.Model->Layouts.size(), 2u);
+
+    run->ui.dialogs.ExpectMessageBox("Save changes to the configuration file?", ui::mrNo);
+    main.ExitMenu.UserClicked();
+    EXPECT_TRUE(run->ui.app.Terminated());
+}
+
+TEST_F(StartupTest, NothingToSaveEndsTheProgramWithoutAQuestion) {
+    auto run = Start();
+    run->program->Main().ExitMenu.UserClicked();
+    EXPECT_TRUE(run->ui.app.Terminated());
+}
+
+} // namespace
+} // namespace orvane::core
