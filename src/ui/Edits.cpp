@@ -94,6 +94,12 @@ void TMemo::SetReadOnly(bool readOnly) {
     Notify(Prop::ReadOnly);
 }
 
+void TMemo::UserSetText(std::string_view text) {
+    if (!AcceptsInput() || readOnly_) return;
+    PeerSilence silence(*this);
+    Lines.SetText(text);
+}
+
 TUpDown::TUpDown(Control& parent, std::string name) : Control(parent, std::move(name)) {
     SetBounds(0, 0, 16, 21);
     PublishHint();

@@ -66,6 +66,9 @@ public:
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool readOnly);
 
+    // The user's text, after the window changed it: the lines follow it.
+    void UserSetText(std::string_view text);
+
 private:
     bool readOnly_ = false;
 };

@@ -37,6 +37,7 @@ constexpr TColor clMenuText = 0x80000007;
 constexpr TColor clWindowText = 0x80000008;
 constexpr TColor clHighlight = 0x8000000D;
 constexpr TColor clHighlightText = 0x8000000E;
+constexpr TColor clGrayText = 0x80000011;
 constexpr TColor clBtnFace = 0x8000000F;
 
 // Font style bits, one per flag.

@@ -75,8 +75,12 @@ void TTrackBar::SetPosition(int position) {
 
 void TTrackBar::UserSetPosition(int position) {
     if (!AcceptsInput()) return;
-    PeerSilence silence(*this);
-    SetPosition(position);
+    bool moved = false;
+    {
+        PeerSilence silence(*this);
+        moved = range_.SetPosition(position);
+    }
+    if (moved && OnChange) Dispatch([this] { OnChange(this); });
 }
 
 TShape::TShape(Control& parent, std::string name) : Control(parent, std::move(name)) {

@@ -1,6 +1,6 @@
 #pragma once
 // Controls that show a value: progress bar, track bar, shape and status bar.
-// None raises an event.
+// Only the user's move of a track bar raises an event.
 #include "ui/Control.h"
 
 #include <string>
@@ -50,8 +50,10 @@ public:
     void SetPosition(int position);
     int LineSize() const { return lineSize_; }
     void SetLineSize(int size) { lineSize_ = size; }
-    // The user moved the thumb.
+    // The user moved the thumb; a new position raises OnChange.
     void UserSetPosition(int position);
+
+    NotifyEvent OnChange;
 
 private:
     RangedPosition range_{0, 10, 0};

@@ -18,13 +18,17 @@
 //   settext WINDOW CONTROL TEXT        replaces the text (WM_SETTEXT)
 //   type WINDOW CONTROL TEXT           types characters (WM_CHAR each)
 //   check WINDOW CONTROL on|off        clicks a check box when its state differs
-//   select WINDOW CONTROL TEXT|#N      combo box, list box, list view or tab item
-//   setpos WINDOW CONTROL N            an up-down's position, as its arrows set it
+//   select WINDOW CONTROL TEXT|#N      combo box, list box, list view or tab item,
+//                                      or a radio group's button
+//   setpos WINDOW CONTROL N            an up-down's or track bar's position, as
+//                                      its arrows or thumb set it
 //   selectnode WINDOW CONTROL A/B/C    a tree node by the texts of its path
+//   noderect WINDOW CONTROL A/B/C      screen point "X Y" in the middle of the
+//                                      node's label (for mouse actions)
 //   text|checked|enabled|visible WINDOW CONTROL
 //   expect WINDOW CONTROL TEXT         waits until the control's text is TEXT
-//   position WINDOW CONTROL            an up-down's position
-//   items WINDOW CONTROL               combo, list box, list view or tab items
+//   position WINDOW CONTROL            an up-down's, track bar's or progress bar's position
+//   items WINDOW CONTROL               combo, list box, list view, tab or radio group items
 //   selected WINDOW CONTROL            the selected item's text (tree: its path)
 //   nodes WINDOW CONTROL               tree nodes: two blanks a level, text, images
 //   panels WINDOW CONTROL              status bar panel texts
@@ -173,7 +177,7 @@ constexpr std::size_t kTextSize = 1024;
 
 // ----- list-like controls ------------------------------------------------------
 
-enum class Kind { Combo, ListBox, ListView, Tab, Tree, UpDown, StatusBar, Button, Other };
+enum class Kind { Combo, ListBox, ListView, Tab, Tree, UpDown, TrackBar, Progress, StatusBar, Button, Other };
 
 Kind KindOf(HWND control) {
     std::string cls = ClassOf(control);
@@ -183,6 +187,8 @@ Kind KindOf(HWND control) {
     if (SameText(cls, WC_TABCONTROLA)) return Kind::Tab;
     if (SameText(cls, WC_TREEVIEWA)) return Kind::Tree;
     if (SameText(cls, UPDOWN_CLASSA)) return Kind::UpDown;
+    if (SameText(cls, TRACKBAR_CLASSA)) return Kind::TrackBar;
+    if (SameText(cls, PROGRESS_CLASSA)) return Kind::Progress;
     if (SameText(cls, STATUSCLASSNAMEA)) return Kind::StatusBar;
     if (SameText(cls, "Button")) return Kind::Button;
     return Kind::Other;
@@ -214,6 +220,14 @@ std::string TabText(HWND control, int index) {
     return text;
 }
 
+// A radio group is a group box holding its radio buttons.
+std::vector<HWND> RadioButtons(HWND group) {
+    std::vector<HWND> buttons;
+    for (HWND b = FindWindowExA(group, nullptr, "Button", nullptr); b; b = FindWindowExA(group, b, "Button", nullptr))
+        buttons.push_back(b);
+    return buttons;
+}
+
 std::vector<std::string> Items(HWND control) {
     std::vector<std::string> items;
     switch (KindOf(control)) {
@@ -221,15 +235,21 @@ std::vector<std::string> Items(HWND control) {
     case Kind::ListBox: {
         const bool combo = KindOf(control) == Kind::Combo;
         int count = static_cast<int>(SendMessageA(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+        // Asked in ANSI from another process, Wine hands back the item's
+        // Unicode text; asked in Unicode, it answers right.
         for (int i = 0; i < count; ++i) {
-            int length = static_cast<int>(SendMessageA(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0));
-            std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-            SendMessageA(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-            text.resize(std::strlen(text.c_str()));
+            int length = static_cast<int>(SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0));
+            std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+            SendMessageW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
+            char text[kTextSize] = {};
+            WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, text, sizeof(text) - 1, nullptr, nullptr);
             items.push_back(text);
         }
         break;
     }
+    case Kind::Button:
+        for (HWND button : RadioButtons(control)) items.push_back(WindowText(button));
+        break;
     case Kind::ListView: {
         int count = static_cast<int>(SendMessageA(control, LVM_GETITEMCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) items.push_back(ListViewItemText(control, i));
@@ -260,13 +280,6 @@ void NotifyParentCommand(HWND control, WORD code) {
                  reinterpret_cast<LPARAM>(control));
 }
 
-void NotifyParent(HWND control, UINT code) {
-    RemoteBuffer remote(control, sizeof(NMHDR));
-    NMHDR header{control, static_cast<UINT_PTR>(GetDlgCtrlID(control)), code};
-    remote.Write(&header, sizeof(header));
-    SendMessageA(GetParent(control), WM_NOTIFY, header.idFrom, remote.Param());
-}
-
 void Select(HWND control, const std::string& wanted) {
     int index = IndexOf(control, wanted);
     switch (KindOf(control)) {
@@ -288,10 +301,16 @@ void Select(HWND control, const std::string& wanted) {
         SendMessageA(control, LVM_SETITEMSTATE, static_cast<WPARAM>(index), remote.Param());
         break;
     }
+    case Kind::Button: {
+        auto buttons = RadioButtons(control);
+        if (index < 0 || index >= static_cast<int>(buttons.size())) Fail("no such radio button");
+        SendMessageA(buttons[static_cast<std::size_t>(index)], BM_CLICK, 0, 0);
+        break;
+    }
     case Kind::Tab:
-        NotifyParent(control, TCN_SELCHANGING);
-        SendMessageA(control, TCM_SETCURSEL, index, 0);
-        NotifyParent(control, TCN_SELCHANGE);
+        // The tab control tells its parent itself (TCN_SELCHANGING, TCN_SELCHANGE):
+        // Wine does not pass WM_NOTIFY between processes.
+        SendMessageA(control, TCM_SETCURFOCUS, static_cast<WPARAM>(index), 0);
         break;
     default:
         Fail("the control has no items to select");
@@ -388,6 +407,10 @@ std::string Selected(HWND control) {
         int index = static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0));
         return index < 0 ? std::string() : Items(control)[index];
     }
+    case Kind::Button:
+        for (HWND button : RadioButtons(control))
+            if (SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED) return WindowText(button);
+        return {};
     case Kind::ListView: {
         int index = static_cast<int>(SendMessageA(control, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
         return index < 0 ? std::string() : ListViewItemText(control, index);
@@ -492,6 +515,14 @@ int main(int argc, char** argv) {
         if (want != checked) SendMessageA(control, BM_CLICK, 0, 0);
     } else if (command == "select") {
         Select(control, arg(3));
+    } else if (command == "setpos" && KindOf(control) == Kind::TrackBar) {
+        int position = std::atoi(arg(3).c_str());
+        SendMessageA(control, TBM_SETPOS, TRUE, position);
+        const bool vertical = (GetWindowLongA(control, GWL_STYLE) & TBS_VERT) != 0;
+        SendMessageA(GetParent(control), vertical ? WM_VSCROLL : WM_HSCROLL,
+                     MAKEWPARAM(TB_THUMBPOSITION, static_cast<WORD>(position)), reinterpret_cast<LPARAM>(control));
+        SendMessageA(GetParent(control), vertical ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
+                     reinterpret_cast<LPARAM>(control));
     } else if (command == "setpos") {
         int position = std::atoi(arg(3).c_str());
         SendMessageA(control, UDM_SETPOS32, 0, position);
@@ -500,6 +531,17 @@ int main(int argc, char** argv) {
                      MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(position)), reinterpret_cast<LPARAM>(control));
         SendMessageA(GetParent(control), horizontal ? WM_HSCROLL : WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0),
                      reinterpret_cast<LPARAM>(control));
+    } else if (command == "noderect") {
+        // TVM_GETITEMRECT takes the item in the rectangle it fills.
+        RemoteBuffer remote(control, sizeof(RECT));
+        HTREEITEM node = FindNode(control, arg(3));
+        remote.Write(&node, sizeof(node));
+        if (!SendMessageA(control, TVM_GETITEMRECT, TRUE, remote.Param())) Fail("the node is not shown");
+        RECT r;
+        remote.Read(&r, sizeof(r));
+        POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ClientToScreen(control, &middle);
+        std::printf("%ld %ld\n", middle.x, middle.y);
     } else if (command == "selectnode") {
         HTREEITEM node = FindNode(control, arg(3));
         SendMessageA(control, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node));
@@ -521,7 +563,10 @@ int main(int argc, char** argv) {
     } else if (command == "visible") {
         Print(IsWindowVisible(control) ? "1" : "0");
     } else if (command == "position") {
-        Print(std::to_string(static_cast<int>(SendMessageA(control, UDM_GETPOS32, 0, 0))));
+        const UINT get = KindOf(control) == Kind::TrackBar ? TBM_GETPOS
+                         : KindOf(control) == Kind::Progress ? PBM_GETPOS
+                                                              : UDM_GETPOS32;
+        Print(std::to_string(static_cast<int>(SendMessageA(control, get, 0, 0))));
     } else if (command == "items") {
         for (const auto& item : Items(control)) Print(item);
     } else if (command == "selected") {

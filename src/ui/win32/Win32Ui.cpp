@@ -94,6 +94,11 @@ bool Win32Ui::PreTranslate(MSG& message) {
         if (!peer) return true;
         const auto key = static_cast<Key>(message.wParam);
         const ShiftState shift = KeyShift();
+        // A window that wants every key (a label being edited in place)
+        // keeps Enter and Escape for itself rather than pressing a button.
+        if ((key == VK_RETURN || key == VK_ESCAPE) &&
+            message.hwnd != peer->Handle() && (SendMessageA(message.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS))
+            return true;
         Key left = peer->Model().UserKeyDown(key, shift);
         if (left == 0) return false;
         if (left == VK_TAB && !(SendMessageA(message.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB)) {
@@ -153,7 +158,8 @@ bool Win32Ui::Pump(bool wait) {
 }
 
 int Win32Ui::Run() {
-    while (!quitting_) Pump(true);
+    // A menu's own loop may swallow the quit message; the model knows anyway.
+    while (!quitting_ && !app_.Terminated()) Pump(true);
     return exitCode_;
 }
 

@@ -202,6 +202,9 @@ LRESULT WindowPeer::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return reinterpret_cast<LRESULT>(brush);
         break;
     }
+    case WM_INITMENUPOPUP:
+        MenuOpening(reinterpret_cast<HMENU>(wParam));
+        break;
     case WM_SETFOCUS:
         control_.UserFocused();
         break;

@@ -1,6 +1,7 @@
 // Edits, up-downs and the number conversions behind them.
 #include "TestForm.h"
 #include "core/Exception.h"
+#include "fakes/FakePeers.h"
 #include "fakes/FakeUi.h"
 #include "ui/Convert.h"
 #include "ui/Indicators.h"
@@ -83,6 +84,25 @@ TEST(UpDown, AnEditAndItsUpDownMayDieInEitherOrder) {
     EXPECT_EQ(upDown->Associate(), nullptr);
     upDown->SetPosition(5);
     EXPECT_EQ(upDown->Position(), 5);
+}
+
+TEST(Memo, TheUsersTextBecomesItsLinesWithoutGoingBackToTheWindow) {
+    fakes::FakeUi ui;
+    TDemoForm form(ui.app);
+    TMemo memo(form, "Memo");
+    memo.Lines.Assign({"old"});
+    memo.SetPeer(std::make_unique<fakes::RecordingPeer>());
+    memo.UserSetText("one\r\ntwo\r\n");
+    EXPECT_EQ(memo.Lines.Items(), (std::vector<std::string>{"one", "two"}));
+    EXPECT_EQ(fakes::PeerOf(memo).Count(Prop::Items), 0);
+
+    memo.SetReadOnly(true);
+    memo.UserSetText("typed");
+    EXPECT_EQ(memo.Lines.Items(), (std::vector<std::string>{"one", "two"}));
+    memo.SetReadOnly(false);
+    memo.SetEnabled(false);
+    memo.UserSetText("typed");
+    EXPECT_EQ(memo.Lines.Count(), 2);
 }
 
 TEST(ProgressBar, ThePositionStaysWithinARangeThatCannotTurnEmpty) {

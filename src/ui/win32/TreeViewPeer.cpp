@@ -1,0 +1,300 @@
+// The tree view's peer: the system's tree, with a node of the window for each
+// node of the model, in the same order, with the same texts, images and
+// expansion.
+#include "ui/ImageList.h"
+#include "ui/win32/DragTracker.h"
+#include "ui/win32/ImageLists.h"
+#include "ui/win32/ViewPeers.h"
+#include "ui/win32/Win32Ui.h"
+
+#include <map>
+#include <optional>
+
+namespace orvane::ui::win32 {
+namespace {
+
+class TreeViewPeer : public WindowPeer, public DropHighlight {
+public:
+    TreeViewPeer(Win32Ui& ui, TTreeView& tree) : WindowPeer(ui, tree), tree_(tree), drag_(*this) {
+        Create(WC_TREEVIEWA, Style(), WS_EX_CLIENTEDGE);
+        if (!Handle()) return;
+        Push push(*this);
+        ShowImages();
+        for (TTreeNode* node = tree.Items().GetFirstNode(); node; node = node->GetNextSibling()) Insert(*node);
+        ShowSelection();
+    }
+
+    void Changed(const Change& change) override {
+        if (!Handle()) return;
+        Push push(*this);
+        switch (change.prop) {
+        case Prop::NodeAdded:
+            if (change.node) Insert(*change.node);
+            break;
+        case Prop::NodeDeleting:
+            Remove(change.node);
+            break;
+        case Prop::NodeMoved:
+            // The window cannot move an item: the subtree is made again at its new place.
+            if (change.node) {
+                Remove(change.node);
+                Insert(*change.node);
+            }
+            ShowSelection();
+            break;
+        case Prop::NodeChanged:
+            if (change.node) ShowNode(*change.node);
+            break;
+        case Prop::NodeExpanded:
+            if (change.node) ShowExpanded(*change.node);
+            break;
+        case Prop::Selected:
+            ShowSelection();
+            break;
+        case Prop::EditLabel:
+            ShowEditing(change.node);
+            break;
+        case Prop::Images:
+            ShowImages();
+            break;
+        case Prop::Style:
+            ShowStyle();
+            break;
+        default:
+            WindowPeer::Changed(change);
+            break;
+        }
+    }
+
+    bool OnNotify(NMHDR& header, LRESULT& result) override {
+        auto& view = reinterpret_cast<NMTREEVIEWA&>(header);
+        switch (header.code) {
+        case TVN_SELCHANGEDA: {
+            if (Pushing()) return false;
+            tree_.UserSelect(NodeOf(view.itemNew.hItem));
+            Push push(*this); // the model may have refused
+            ShowSelection();
+            return true;
+        }
+        case TVN_ITEMEXPANDEDA:
+            if (Pushing()) return false;
+            if (TTreeNode* node = NodeOf(view.itemNew.hItem)) {
+                tree_.UserSetExpanded(node, WindowExpanded(view.itemNew.hItem));
+                Push push(*this);
+                if (tree_.Contains(node)) ShowExpanded(*node);
+            }
+            return true;
+        case TVN_BEGINLABELEDITA: {
+            auto& info = reinterpret_cast<NMTVDISPINFOA&>(header);
+            // Editing that code began is already the model's; the user's needs its consent.
+            result = Pushing() || tree_.UserBeginEdit(NodeOf(info.item.hItem)) ? FALSE : TRUE;
+            return true;
+        }
+        case TVN_ENDLABELEDITA: {
+            auto& info = reinterpret_cast<NMTVDISPINFOA&>(header);
+            if (!Pushing()) {
+                std::optional<std::string> text;
+                if (info.item.pszText) text = info.item.pszText;
+                tree_.UserEndEdit(std::move(text));
+            }
+            // The model has given the node its final text (a handler may change it).
+            result = FALSE;
+            return true;
+        }
+        case TVN_GETDISPINFOA: {
+            // To the window, image -1 means "ask the parent": the model's answer is no image.
+            auto& info = reinterpret_cast<NMTVDISPINFOA&>(header);
+            if (TTreeNode* node = NodeOf(info.item.hItem)) {
+                if (info.item.mask & TVIF_IMAGE) info.item.iImage = node->ImageIndex();
+                if (info.item.mask & TVIF_SELECTEDIMAGE) info.item.iSelectedImage = node->SelectedIndex();
+            }
+            result = 0;
+            return true;
+        }
+        case TVN_BEGINDRAGA:
+            if (tree_.GetDragMode() == DragMode::Automatic && tree_.AcceptsInput()) drag_.Begin(view.ptDrag);
+            return true;
+        case NM_DBLCLK:
+            if (!Pushing()) tree_.UserDblClicked();
+            return false;
+        default:
+            return false;
+        }
+    }
+
+    bool HitTest(Point at, HitInfo& info) override {
+        if (!Handle()) return false;
+        TVHITTESTINFO hit{};
+        hit.pt = {at.x, at.y};
+        SendMessageA(Handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+        static const std::pair<UINT, unsigned> kFlags[] = {
+            {TVHT_NOWHERE, htNowhere},   {TVHT_ONITEMICON, htOnIcon},     {TVHT_ONITEMLABEL, htOnLabel},
+            {TVHT_ONITEMINDENT, htOnIndent}, {TVHT_ONITEMBUTTON, htOnButton}, {TVHT_ONITEMRIGHT, htOnRight},
+            {TVHT_ONITEMSTATEICON, htOnStateIcon},
+            {TVHT_ABOVE, htAbove},       {TVHT_BELOW, htBelow},
+            {TVHT_TORIGHT, htToRight},   {TVHT_TOLEFT, htToLeft},
+        };
+        info.tests = 0;
+        for (auto [system, model] : kFlags)
+            if (hit.flags & system) info.tests |= model;
+        info.node = NodeOf(hit.hItem);
+        return true;
+    }
+
+    bool MeasureText(const std::string& text, int& width) override {
+        if (!Handle()) return false;
+        width = TextWidthIn(Handle(), text);
+        return true;
+    }
+
+    void ShowDropTarget(const Point* at) override {
+        HTREEITEM item = nullptr;
+        if (at) {
+            TVHITTESTINFO hit{};
+            hit.pt = {at->x, at->y};
+            item = reinterpret_cast<HTREEITEM>(SendMessageA(Handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        }
+        Push push(*this);
+        SendMessageA(Handle(), TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(item));
+    }
+
+protected:
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        if (!drag_.Handle(message, wParam, lParam)) return false;
+        result = 0;
+        return true;
+    }
+
+private:
+    DWORD Style() const {
+        DWORD style = WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS;
+        if (tree_.ShowRoot()) style |= TVS_LINESATROOT;
+        if (!tree_.ReadOnly()) style |= TVS_EDITLABELS;
+        return style;
+    }
+
+    HTREEITEM ItemOf(const TTreeNode* node) const {
+        auto it = items_.find(node);
+        return it == items_.end() ? nullptr : it->second;
+    }
+    TTreeNode* NodeOf(HTREEITEM item) const {
+        auto it = nodes_.find(item);
+        return it == nodes_.end() ? nullptr : it->second;
+    }
+
+    bool WindowExpanded(HTREEITEM item) const {
+        return (SendMessageA(Handle(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) &
+                TVIS_EXPANDED) != 0;
+    }
+
+    // Makes the window's item for a node and its subtree, after its previous sibling.
+    void Insert(TTreeNode& node) {
+        TTreeNode* parent = node.Parent();
+        HTREEITEM parentItem = parent ? ItemOf(parent) : TVI_ROOT;
+        if (!parentItem) return;
+        TTreeNode* previous = node.GetPrevSibling();
+        HTREEITEM after = previous ? ItemOf(previous) : TVI_FIRST;
+        if (!after) after = TVI_LAST;
+        TVINSERTSTRUCTA insert{};
+        insert.hParent = parentItem;
+        insert.hInsertAfter = after;
+        insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+        insert.item.pszText = const_cast<char*>(node.Text().c_str());
+        insert.item.iImage = node.ImageIndex();
+        insert.item.iSelectedImage = node.SelectedIndex();
+        insert.item.lParam = reinterpret_cast<LPARAM>(&node);
+        auto item = reinterpret_cast<HTREEITEM>(
+            SendMessageA(Handle(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+        if (!item) return;
+        items_[&node] = item;
+        nodes_[item] = &node;
+        for (TTreeNode* child = node.GetFirstChild(); child; child = child->GetNextSibling()) Insert(*child);
+        if (node.Expanded()) ShowExpanded(node);
+        // The window opens a node only once it has children; the model may have opened it before.
+        if (parent && parent->Expanded()) ShowExpanded(*parent);
+    }
+
+    // Removes a node's item with its subtree; none: every item.
+    void Remove(const TTreeNode* node) {
+        if (!node) {
+            SendMessageA(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+            items_.clear();
+            nodes_.clear();
+            return;
+        }
+        HTREEITEM item = ItemOf(node);
+        Forget(*node);
+        if (item) SendMessageA(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
+    }
+
+    void Forget(const TTreeNode& node) {
+        if (HTREEITEM item = ItemOf(&node)) nodes_.erase(item);
+        items_.erase(&node);
+        for (TTreeNode* child = node.GetFirstChild(); child; child = child->GetNextSibling()) Forget(*child);
+    }
+
+    void ShowNode(TTreeNode& node) {
+        HTREEITEM item = ItemOf(&node);
+        if (!item) return;
+        TVITEMA update{};
+        update.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+        update.hItem = item;
+        update.pszText = const_cast<char*>(node.Text().c_str());
+        update.iImage = node.ImageIndex();
+        update.iSelectedImage = node.SelectedIndex();
+        SendMessageA(Handle(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&update));
+    }
+
+    void ShowExpanded(TTreeNode& node) {
+        HTREEITEM item = ItemOf(&node);
+        if (!item || WindowExpanded(item) == node.Expanded()) return;
+        SendMessageA(Handle(), TVM_EXPAND, node.Expanded() ? TVE_EXPAND : TVE_COLLAPSE, reinterpret_cast<LPARAM>(item));
+    }
+
+    void ShowSelection() {
+        TTreeNode* selected = tree_.Selected();
+        HTREEITEM wanted = selected ? ItemOf(selected) : nullptr;
+        auto shown = reinterpret_cast<HTREEITEM>(SendMessageA(Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0));
+        if (wanted != shown) SendMessageA(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(wanted));
+    }
+
+    void ShowEditing(TTreeNode* node) {
+        if (!node) {
+            SendMessageA(Handle(), TVM_ENDEDITLABELNOW, TRUE, 0);
+            return;
+        }
+        HTREEITEM item = ItemOf(node);
+        if (!item) return;
+        // The model allows editing whenever the tree is not read-only now.
+        LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
+        if (!(style & TVS_EDITLABELS)) SetWindowLongPtrA(Handle(), GWL_STYLE, style | TVS_EDITLABELS);
+        SetFocus(Handle());
+        SendMessageA(Handle(), TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item));
+    }
+
+    void ShowImages() {
+        TImageList* images = tree_.Images();
+        HIMAGELIST list = images ? ImageListFor(Ui(), *images) : nullptr;
+        SendMessageA(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(list));
+    }
+
+    void ShowStyle() {
+        LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(TVS_LINESATROOT);
+        if (tree_.ShowRoot()) style |= TVS_LINESATROOT;
+        SetWindowLongPtrA(Handle(), GWL_STYLE, style);
+        InvalidateRect(Handle(), nullptr, TRUE);
+    }
+
+    TTreeView& tree_;
+    DragTracker drag_;
+    std::map<const TTreeNode*, HTREEITEM> items_;
+    std::map<HTREEITEM, TTreeNode*> nodes_;
+};
+
+} // namespace
+
+std::unique_ptr<WindowPeer> MakeTreeViewPeer(Win32Ui& ui, TTreeView& tree) {
+    return std::make_unique<TreeViewPeer>(ui, tree);
+}
+
+} // namespace orvane::ui::win32
