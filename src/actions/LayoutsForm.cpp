@@ -1,5 +1,9 @@
 #include "actions/LayoutsForm.h"
 
+#include "core/MainForm.h"
+
+#include <initializer_list>
+
 namespace orvane::actions {
 
 using namespace ui;
@@ -61,6 +65,31 @@ TLayoutsForm::TLayoutsForm(Application& app) : TForm(app, "LayoutsForm") {
     CloseBtn.SetModalResult(mrOk);
     HelpBtn.SetCaption("&Help");
     HelpBtn.SetBounds(437, 300, 75, 25);
+}
+
+void TLayoutsForm::NewLayoutBtnClick(Component*) {
+    if (!main_ || !main_->Model) throw EInvalidOperation("The layout manager has no main window");
+    const std::string name = "My layout";
+    TListItem* item = LayoutList.Add();
+    item->SetCaption(name);
+    // Bound to no window until its title is edited.
+    core::TLayout& layout = main_->Model->AddLayout(name, "(Application)", "(Window title)");
+    item->SetData(&layout);
+    LayoutList.SetSelected(item);
+    LayoutListClick(nullptr);
+    LayoutNameEdBx.SelectAll();
+}
+
+void TLayoutsForm::LayoutListClick(Component*) {
+    TListItem* item = LayoutList.Selected();
+    const auto* layout = item ? static_cast<const core::TLayout*>(item->Data()) : nullptr;
+    LayoutNameEdBx.SetText(layout ? layout->Name : std::string());
+    ApplicationEdBx.SetText(layout ? layout->Application : std::string());
+    WndTitleEdBx.SetText(layout ? layout->WndTitle : std::string());
+    for (Control* control : std::initializer_list<Control*>{&LayoutNameEdBx, &ApplicationEdBx, &WndTitleEdBx,
+                                                            &DeleteLayoutBtn})
+        control->SetEnabled(layout != nullptr);
+    ApplyBtn.SetEnabled(false);
 }
 
 } // namespace orvane::actions

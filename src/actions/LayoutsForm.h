@@ -9,11 +9,26 @@
 #include "ui/Panels.h"
 #include "ui/TreeView.h"
 
+namespace orvane::core {
+class TMainForm;
+}
+
 namespace orvane::actions {
 
 class TLayoutsForm : public ui::TForm {
 public:
     explicit TLayoutsForm(ui::Application& app);
+
+    // The main window whose layouts the list mirrors, from entry 1 on.
+    void AttachMainForm(core::TMainForm& main) { main_ = &main; }
+
+    // A new layout named "My layout", bound to no window, at the end of the
+    // main window's layouts and of the list, where it is selected. Only the
+    // silent form (no sender, as the file reader calls it) exists so far: the
+    // button's prompt comes with the rest of the dialog, and nothing binds it.
+    void NewLayoutBtnClick(ui::Component* sender);
+    // Loads the selected layout's texts into the boxes, or clears them.
+    void LayoutListClick(ui::Component* sender);
 
     ui::TGroupBox LayoutListGrpBx{*this, "LayoutListGrpBx"};
     ui::TListView LayoutList{LayoutListGrpBx, "LayoutList"};
@@ -35,6 +50,9 @@ public:
 
     ui::TButton CloseBtn{*this, "CloseBtn"};
     ui::TButton HelpBtn{*this, "HelpBtn"};
+
+private:
+    core::TMainForm* main_ = nullptr;
 };
 
 } // namespace orvane::actions

@@ -2,6 +2,7 @@
 // side, the program's windows, and the message loop.
 #include "core/Program.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32SerialPort.h"
 #include "ui/win32/Win32Dialogs.h"
 #include "ui/win32/Win32FileLister.h"
 #include "ui/win32/Win32Ui.h"
@@ -15,7 +16,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ui::win32::Win32Ui ui(app);
     dialogs.Attach(ui);
 
-    core::Program program(app, platform.Services());
+    platform::win32::Win32SerialPorts serialPorts;
+    // What a serial handler raises where the dispatch point does not reach.
+    serialPorts.SetErrorSink([&app](const std::exception& failure) { app.HandleException(failure); });
+
+    core::Program program(app, platform.Services(), serialPorts);
     // A failure while starting is shown like any other; the program goes on
     // with what it has.
     app.Dispatch([&] { program.Start(); });

@@ -1,7 +1,6 @@
 #include "config/BigIniFile.h"
 
 #include "config/IniErrors.h"
-#include "core/Text.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -168,13 +167,10 @@ int TBigIniFile::FindSection(std::string_view section) const {
 std::optional<std::string_view> TBigIniFile::FindValue(std::string_view section, std::string_view key) const {
     const int index = FindSection(section);
     if (index < 0) return std::nullopt;
-    key = Short(key);
-    for (const std::string& line : sections_.Lines(index)) {
-        const std::size_t equals = line.find('=');
-        if (equals != std::string::npos && SameText(std::string_view(line).substr(0, equals), key))
-            return std::string_view(line).substr(equals + 1);
-    }
-    return std::nullopt;
+    const int line = sections_.FindKey(index, Short(key));
+    if (line < 0) return std::nullopt;
+    const std::string& text = sections_.Lines(index)[static_cast<std::size_t>(line)];
+    return std::string_view(text).substr(text.find('=') + 1);
 }
 
 std::string TBigIniFile::ReadString(std::string_view section, std::string_view key,

@@ -1,11 +1,11 @@
 #pragma once
-// Failures of file input and output. Kept apart from core/Exception.h until
-// the file writers need the same class; it belongs to the same hierarchy.
+// Failures of file input and output, raised by the INI engine and by the
+// configuration writer.
 #include "core/Exception.h"
 
 namespace orvane {
 
-// A file that exists but cannot be read (or written).
+// A file that exists but cannot be read, or cannot be written.
 class EInOutError : public Exception {
 public:
     using Exception::Exception;

@@ -8,8 +8,18 @@
 namespace orvane::config {
 
 int TSectionList::Add(std::string name) {
-    sections_.push_back({std::move(name), {}});
+    sections_.emplace_back();
+    sections_.back().name = std::move(name);
     return Count() - 1;
+}
+
+TSectionList::TLineList& TSectionList::Lines(int index) {
+    Section& section = sections_.at(index);
+    if (section.indexed) {
+        section.keys.clear();
+        section.indexed = false;
+    }
+    return section.lines;
 }
 
 int TSectionList::Find(std::string_view name, int start) const {
@@ -33,6 +43,21 @@ void TSectionList::RemoveDuplicates() {
             ++kept;
         }
     sections_.resize(kept);
+}
+
+int TSectionList::FindKey(int index, std::string_view key) const {
+    const Section& section = sections_.at(index);
+    if (!section.indexed) {
+        for (std::size_t i = 0; i < section.lines.size(); ++i) {
+            const std::string& line = section.lines[i];
+            const std::size_t equals = line.find('=');
+            if (equals != std::string::npos)
+                section.keys.emplace(UpperCase(std::string_view(line).substr(0, equals)), static_cast<int>(i));
+        }
+        section.indexed = true;
+    }
+    const auto found = section.keys.find(UpperCase(key));
+    return found == section.keys.end() ? -1 : found->second;
 }
 
 } // namespace orvane::config

@@ -13,6 +13,12 @@ void AddLine(ui::TMenuItem& menu, ui::TMenuItem& line) { AddItem(menu, line, "-"
 
 ui::ShortCut Ctrl(char key) { return ui::MakeShortCut(static_cast<ui::Key>(key), ui::ssCtrl); }
 
+// The folder of a file name, with its final separator.
+std::string FolderOf(const std::string& path) {
+    const std::size_t end = path.find_last_of("\\/:");
+    return end == std::string::npos ? std::string() : path.substr(0, end + 1);
+}
+
 void DisabledTimer(ui::TTimer& timer, std::uint32_t intervalMs) {
     timer.SetEnabled(false);
     timer.SetInterval(intervalMs);
@@ -21,7 +27,7 @@ void DisabledTimer(ui::TTimer& timer, std::uint32_t intervalMs) {
 } // namespace
 
 TMainForm::TMainForm(ui::Application& app, MainServices services)
-    : TForm(app, "MainForm"), platform_(services.platform), store_(services.store) {
+    : TForm(app, "MainForm"), platform_(services.platform), store_(services.store), ComPort(services.serialPorts) {
     // The title with the version comes at creation; until then a second copy
     // looking for that title cannot mistake this window for the first copy.
     SetCaption("Orvane");
@@ -47,6 +53,8 @@ void TMainForm::BindHandlers() {
     NewMenu.OnClick = Handler(this, &TMainForm::NewMenuClick);
     OpenMenu.OnClick = Handler(this, &TMainForm::OpenMenuClick);
     SaveMenu.OnClick = Handler(this, &TMainForm::SaveMenuClick);
+    SaveAsMenu.OnClick = Handler(this, &TMainForm::SaveAsMenuClick);
+    ImportMenu.OnClick = Handler(this, &TMainForm::ImportMenuClick);
     ExitMenu.OnClick = Handler(this, &TMainForm::ExitMenuClick);
     SettingsMenu.OnClick = Handler(this, &TMainForm::SettingsMenuClick);
     SettingsBtn.OnClick = Handler(this, &TMainForm::SettingsMenuClick);
@@ -55,6 +63,15 @@ void TMainForm::BindHandlers() {
     EnableOriginMenu.OnClick = Handler(this, &TMainForm::EnableOriginMenuClick);
     LayoutCoBx.OnChange = Handler(this, &TMainForm::LayoutCoBxChange);
     ActionCoBx.OnChange = Handler(this, &TMainForm::ActionCoBxChange);
+    // Serial data sequences and recognition. Serial events come from outside,
+    // so they pass the dispatch point like a timer's tick.
+    ComPort.OnRxChar = [this](input::TComPort*, int inQue) {
+        Dispatch([this, inQue] { ComPortRxChar(&ComPort, inQue); });
+    };
+    ComPort.OnRLSD = [this](input::TComPort*) { Dispatch([this] { ComPortRLSD(&ComPort); }); };
+    IRTimer.OnTimer = Handler(this, &TMainForm::IRTimerTimer);
+    TypematicTimer.OnTimer = Handler(this, &TMainForm::TypematicTimerTimer);
+    TrayColorTimer.OnTimer = Handler(this, &TMainForm::TrayColorTimerTimer);
 }
 
 void TMainForm::CreateComponents() {
@@ -80,12 +97,14 @@ void TMainForm::CreateComponents() {
 
     OpenDialog.DefaultExt = SaveDialog.DefaultExt = "orv";
     OpenDialog.Filter = SaveDialog.Filter = "Orvane files (*.orv)|*.orv|All files (*.*)|*.*";
+    OpenDialog.InitialDir = SaveDialog.InitialDir = FolderOf(platform_.shell.ExecutablePath());
 
     TrayIcon.SetIcon(&LogoBlue);
     TrayIcon.SetPopUpMenu(&TrayPopUpMenu);
 
     ClientSocket.SetPort(1024);
     ServerSocket.SetPort(4040);
+    DesignComPort();
 }
 
 void TMainForm::CreateMenus() {

@@ -7,8 +7,13 @@
 #include "core/Model.h"
 #include "core/SplashForm.h"
 #include "feedback/ServerSocket.h"
+#include "feedback/TrayFlash.h"
 #include "feedback/TrayIcon.h"
 #include "input/ClientSocket.h"
+#include "input/ComPort.h"
+#include "input/Recognition.h"
+#include "input/SequenceCapture.h"
+#include "platform/SerialPort.h"
 #include "platform/Platform.h"
 #include "settings/SettingsStore.h"
 #include "ui/Application.h"
@@ -37,6 +42,8 @@ namespace orvane::core {
 struct MainServices {
     platform::Platform platform;
     settings::SettingsStore& store;
+    // The serial origin's devices: only ComPort opens them.
+    platform::SerialPorts& serialPorts;
 };
 
 class TMainForm : public ui::TForm {
@@ -87,9 +94,38 @@ public:
     // The splash window while it is up.
     TSplashForm* Splash() const { return splash_.get(); }
 
-    // ---- Configuration files ----
+    // ---- Configuration files (the reader and writer are in src/config) ----
+    // With a sender Open asks for a file; with none (start-up) it opens the
+    // file named in the status bar; with ImportMenu it imports the file's
+    // remotes and commands into this configuration.
     void OpenMenuClick(ui::Component* sender);
+    void ImportMenuClick(ui::Component* sender);
+    // Writes the file named in the status bar, or asks for a name first.
     void SaveMenuClick(ui::Component* sender);
+    void SaveAsMenuClick(ui::Component* sender);
+
+    // ---- Editing, silent forms ----
+    // Called with no sender, as the file reader calls them, these ask nothing
+    // and redraw nothing; that is all they do so far. Their prompting forms,
+    // and the menu items and buttons that run them, come with the tree and
+    // action pane editing: until then nothing binds them.
+    //
+    // A remote named "New remote" at the end of the tree.
+    void NewRemoteMenuClick(ui::Component* sender);
+    // A command named "New command" under the selected remote (as its last
+    // command) or before the selected command; nothing without a selection.
+    void NewCommandMenuClick(ui::Component* sender);
+    // An action of the current layout, named after the selected action or
+    // "My action"; it becomes the current action.
+    void NewBtnClick(ui::Component* sender);
+    // The selected command, or every command of the selected remote, becomes
+    // a trigger of the current action. With a sender the pane is redrawn.
+    void CopyToActionMenuClick(ui::Component* sender);
+    // Refills the layout box from the layouts, keeping the chosen one when it
+    // still exists, else the default layout.
+    void LayoutSetupMenuClick(ui::Component* sender);
+    // Numbers every node's record by its place and gives each command its image.
+    void RefreshCommandsTree();
 
     // ---- The action pane ----
     void LayoutCoBxChange(ui::Component* sender);
@@ -208,11 +244,28 @@ public:
     ui::TStatusBar StatBar{*this, "StatBar"};
 
 private:
+    // The hourglass cursor while it lives, then the cursor it replaced.
+    class HourGlass {
+    public:
+        explicit HourGlass(ui::Application& app) : app_(app), previous_(app.GetCursor()) {
+            app.SetCursor(ui::Cursor::HourGlass);
+        }
+        ~HourGlass() { app_.SetCursor(previous_); }
+        HourGlass(const HourGlass&) = delete;
+        HourGlass& operator=(const HourGlass&) = delete;
+
+    private:
+        ui::Application& app_;
+        ui::Cursor previous_;
+    };
+
     void BindHandlers();
     void CreateModel();
     void LoadSettings();
     void AfterSettings();
     std::string OriginsStatusText() const;
+    // The views of the model after a file was read.
+    void RefreshAfterReading();
     // Every text the user sees passes through here to be translated.
     std::string Translate(const std::string& text) const;
 
@@ -225,6 +278,44 @@ private:
     void CreateComponents();
     void CreateMenus();
     void LayOutControls();
+
+    // ---- Serial data sequences and recognition (MainFormRecognition.cpp) ----
+public:
+    // 0 to 3: the serial receiver's handshake; only at 3 is its data a code.
+    int SerialInitState = 0;
+    // The performance counter at the last rising carrier edge; 0 until the first.
+    std::int64_t LastEdgeTime = 0;
+    // The command recognised last, which a typematic repeat dispatches again.
+    TCommand* LastCommand = nullptr;
+
+    void ComPortRxChar(input::TComPort* sender, int inQue);
+    void ComPortRLSD(input::TComPort* sender);
+    void IRTimerTimer(ui::Component* sender);
+    void TypematicTimerTimer(ui::Component* sender);
+    void TrayColorTimerTimer(ui::Component* sender);
+    // Recognises IncomingSequence, complete, and empties it; every origin
+    // calls it once its values are in.
+    void ProcessDataSequence();
+    // Everything that follows the recognition of a command. So far its
+    // first step: the command is shown selected in the tree.
+    void DispatchCommand(TCommand& command);
+
+private:
+    input::SequenceCapture::Links CaptureLinks();
+    input::Recognizer::Links RecognizerLinks();
+    input::RecognitionSettings RecognitionSettingsNow() const;
+    void RepeatLastCommand();
+    void DesignComPort();
+
+    // After everything they work on, so that they are made last.
+    feedback::TrayFlash activityFlash_{TrayIcon, LogoBlue, LogoRed, TrayColorTimer};
+    input::SequenceCapture capture_{CaptureLinks()};
+    input::Recognizer recognizer_{RecognizerLinks()};
+
+public:
+    // Last of all: destroyed first, it stops its watcher while the handlers
+    // still have everything they use.
+    input::TComPort ComPort;
 };
 
 } // namespace orvane::core

@@ -1,19 +1,105 @@
-// Opening and saving configuration files.
-#include "core/Files.h"
+// Opening, importing and saving configuration files. The reading and writing
+// themselves are config::ConfigReader and config::ConfigWriter.
+#include "actions/LayoutsForm.h"
+#include "config/BigIniFile.h"
+#include "config/ConfigReader.h"
+#include "config/ConfigWriter.h"
+#include "config/FileAccess.h"
 #include "core/MainForm.h"
 
 namespace orvane::core {
 
+void TMainForm::ImportMenuClick(ui::Component*) { OpenMenuClick(&ImportMenu); }
+
 void TMainForm::OpenMenuClick(ui::Component* sender) {
-    if (sender) return;
-    // Until configuration files are read, a name that names no file is
-    // forgotten and an existing file is left as it is.
-    const std::string name = StatBar.PanelText(kFileNamePanel);
-    if (!FileExists(name)) StatBar.SetPanelText(kFileNamePanel, "");
+    const bool import = sender == &ImportMenu;
+    std::string name;
+    if (sender) {
+        if (SaveMenu.Enabled()) {
+            bool canClose = true;
+            FormCloseQuery(nullptr, canClose);
+            if (!canClose) return;
+        }
+        if (!OpenDialog.Execute()) return;
+        name = OpenDialog.FileName;
+        if (!import) {
+            StatBar.SetPanelText(kFileNamePanel, name);
+            WriteSettingString("LastORVFile", name);
+        }
+    } else {
+        name = StatBar.PanelText(kFileNamePanel);
+        if (name.empty()) return;
+    }
+
+    // A file that is gone is forgotten without a word; an import just stops.
+    if (config::FileMissing(name)) {
+        if (!import) {
+            WriteSettingString("LastORVFile", "");
+            StatBar.SetPanelText(kFileNamePanel, "");
+        }
+        return;
+    }
+
+    const config::TBiggerIniFile ini(name);
+    if (!import) {
+        FormDestroy(nullptr);
+        SetCaption("");
+        FormCreate(nullptr);
+        if (layoutsForm_) layoutsForm_->LayoutList.Clear();
+    } else {
+        ui::TTreeNode* last = CommandsTree.Items().GetFirstNode();
+        while (last && last->GetNextSibling()) last = last->GetNextSibling();
+        if (last && last->HasChildren()) last = last->GetLastChild();
+        CommandsTree.SetSelected(last);
+    }
+
+    if (!config::ConfigReader::IsConfiguration(ini)) {
+        App().MessageBox(Translate("The selected file is not a Orvane configuration file type."),
+                         Translate("Cannot open file"), ui::mb::Ok | ui::mb::IconWarning);
+        if (!import) StatBar.SetPanelText(kFileNamePanel, "");
+        return;
+    }
+
+    if (!layoutsForm_) throw EInvalidOperation("The main window has no layout manager to read layouts with");
+    HourGlass busy(App());
+    config::ConfigReader reader(ini, *this, *layoutsForm_);
+    try {
+        reader.ReadNodes();
+        if (!import) reader.ReadLayouts();
+    } catch (...) {
+        // What was read stays, and the views show it.
+        RefreshAfterReading();
+        throw;
+    }
+    RefreshAfterReading();
+    if (!import) SaveMenu.SetEnabled(false);
 }
 
-void TMainForm::SaveMenuClick(ui::Component*) {
-    throw Exception("Configurations cannot be saved yet.");
+void TMainForm::RefreshAfterReading() {
+    RefreshCommandsTree();
+    for (ui::TTreeNode* node = CommandsTree.Items().GetFirstNode(); node; node = node->GetNext())
+        node->SetExpanded(true);
+    LayoutSetupMenuClick(nullptr);
+    RefreshActionPane();
+}
+
+void TMainForm::SaveAsMenuClick(ui::Component*) {
+    if (!SaveDialog.Execute() || SaveDialog.FileName.empty()) return;
+    StatBar.SetPanelText(kFileNamePanel, SaveDialog.FileName);
+    WriteSettingString("LastORVFile", SaveDialog.FileName);
+    SaveMenuClick(nullptr);
+}
+
+void TMainForm::SaveMenuClick(ui::Component* sender) {
+    const std::string name = StatBar.PanelText(kFileNamePanel);
+    if (name.empty()) {
+        SaveAsMenuClick(sender);
+        return;
+    }
+    HourGlass busy(App());
+    const config::ConfigWriter writer(CommandsTree, *Model);
+    writer.Save(name, ProgramTitle(), platform_.clock.DateTimeText(platform_.clock.LocalTime()));
+    SaveMenu.SetEnabled(false);
 }
 
 } // namespace orvane::core

@@ -29,6 +29,7 @@ void TMainForm::WriteSettingDate(const std::string& name, double date) { store_.
 void TMainForm::AttachWindows(actions::TLayoutsForm& layouts, settings::TSettingsForm& settings) {
     layoutsForm_ = &layouts;
     settingsForm_ = &settings;
+    layouts.AttachMainForm(*this);
 }
 
 // ---- Creation and destruction ----
@@ -73,64 +74,6 @@ void TMainForm::FormDestroy(ui::Component*) {
     App().SetCursor(ui::Cursor::Default);
 }
 
-// The layout chosen in the combo box becomes the one the action pane edits.
-void TMainForm::LayoutCoBxChange(ui::Component*) {
-    const int index = LayoutCoBx.ItemIndex();
-    if (index < 0 || !Model) return;
-    const std::string& name = LayoutCoBx.Items[index];
-    TLayout* chosen = nullptr;
-    for (auto& layout : Model->Layouts)
-        if (layout->Name == name) {
-            chosen = layout.get();
-            break;
-        }
-    if (!chosen) return;
-    Model->CurrentLayout = chosen;
-    ActionCoBx.Items.Clear();
-    for (auto& action : chosen->Actions) ActionCoBx.Items.Add(action->Name);
-    ActionCoBx.SetItemIndex(ActionCoBx.Items.Empty() ? -1 : 0);
-    ActionCoBxChange(nullptr);
-}
-
-void TMainForm::ActionCoBxChange(ui::Component*) {
-    const int index = ActionCoBx.ItemIndex();
-    const bool chosen = index >= 0 && Model && index < static_cast<int>(Model->CurrentLayout->Actions.size());
-    DeleteBtn.SetEnabled(chosen);
-    RenameBtn.SetEnabled(chosen);
-    ActionPageCtrl.SetEnabled(chosen);
-    if (Model) Model->CurrentAction = chosen ? Model->CurrentLayout->Actions[index].get() : nullptr;
-    RefreshActionPane();
-}
-
-// Redraws the pane from the current action: its triggers by remote, its
-// triggering and mode, and its list of descriptions.
-void TMainForm::RefreshActionPane() {
-    TriggerTree.Items().Clear();
-    ActionsList.Clear();
-    TAction* action = Model ? Model->CurrentAction : nullptr;
-    if (!action) return;
-    for (TCommand* command : action->Triggers) {
-        ui::TTreeNode* node = CommandsTree.Items().Item(command->NodeIndex);
-        const std::string remote = node->Parent() ? node->Parent()->Text() : std::string();
-        ui::TTreeNode* root = nullptr;
-        for (ui::TTreeNode* r = TriggerTree.Items().GetFirstNode(); r; r = r->GetNextSibling())
-            if (r->Text() == remote) {
-                root = r;
-                break;
-            }
-        if (!root) root = TriggerTree.Items().Add(nullptr, remote);
-        ui::TTreeNode* child = TriggerTree.Items().AddChild(root, node->Text());
-        child->SetImageIndex(node->ImageIndex());
-        child->SetSelectedIndex(node->SelectedIndex());
-        child->SetData(command);
-        root->SetExpanded(true);
-    }
-    TriggeringRGrp.SetItemIndex(action->TrigEn);
-    TrigTypeRGrp.SetItemIndex(action->TrigType);
-    AllAtOnceChBtn.SetChecked(action->AllAtOnce);
-    for (const std::string& description : action->Actions) ActionsList.Add()->SetCaption(description);
-}
-
 // ---- Showing and activation ----
 
 void TMainForm::FormShow(ui::Component*) {
@@ -154,7 +97,8 @@ void TMainForm::LoadSettings() {
                            f.TCPCommandsDataChBx.Checked() || f.TCPActionDescriptionChBx.Checked());
     const std::vector<std::string> arguments = platform_.shell.Arguments();
     StatBar.SetPanelText(kFileNamePanel, arguments.empty() ? ReadSettingString("LastORVFile") : arguments.front());
-    OpenMenuClick(nullptr);
+    // A file that fails to open shows why; the start goes on without it.
+    App().Dispatch([this] { OpenMenuClick(nullptr); });
 }
 
 void TMainForm::FormActivate(ui::Component*) {

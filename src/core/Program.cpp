@@ -10,17 +10,19 @@
 
 namespace orvane::core {
 
-Program::Program(ui::Application& app, platform::Platform platform)
-    : app_(app), platform_(platform), store_(platform.registry) {}
+Program::Program(ui::Application& app, platform::Platform platform, platform::SerialPorts& serialPorts)
+    : app_(app), platform_(platform), serialPorts_(serialPorts), store_(platform.registry) {}
 
 void Program::Start() {
     app_.SetTitle(kProductName);
-    main_ = &app_.CreateForm<TMainForm>(MainServices{platform_, store_});
+    main_ = &app_.CreateForm<TMainForm>(MainServices{platform_, store_, serialPorts_});
     layouts_ = &app_.CreateForm<actions::TLayoutsForm>();
     settings_ = &app_.CreateForm<settings::TSettingsForm>(store_, main_->ClientSocket, main_->ServerSocket,
                                                           platform_.shell.ExecutablePath(),
                                                           [this] { main_->SwitchOrigins(false); });
     main_->AttachWindows(*layouts_, *settings_);
+    // Logging follows the dialog's log file setting from the next press on.
+    settings_->OnLogEnabledChange = [this](bool enabled) { main_->LogEnabled = enabled; };
     action_ = &app_.CreateForm<actions::TActionForm>();
     aver_ = &app_.CreateForm<input::TAVerForm>();
     testOrigin_ = &app_.CreateForm<input::TTestOriginForm>();

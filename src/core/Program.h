@@ -4,6 +4,7 @@
 // them and so starts once the last one exists.
 #include "core/MainForm.h"
 #include "platform/Platform.h"
+#include "platform/SerialPort.h"
 #include "settings/SettingsStore.h"
 #include "ui/Application.h"
 
@@ -27,7 +28,7 @@ namespace orvane::core {
 
 class Program {
 public:
-    Program(ui::Application& app, platform::Platform platform);
+    Program(ui::Application& app, platform::Platform platform, platform::SerialPorts& serialPorts);
 
     // Creates the windows in order and starts the main window's show-time work.
     void Start();
@@ -40,6 +41,7 @@ public:
 private:
     ui::Application& app_;
     platform::Platform platform_;
+    platform::SerialPorts& serialPorts_;
     settings::SettingsStore store_;
     TMainForm* main_ = nullptr;
     actions::TLayoutsForm* layouts_ = nullptr;

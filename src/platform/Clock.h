@@ -2,6 +2,7 @@
 // Time as the program reads it: the high-resolution performance counter (for
 // pulse timing on the serial line) and the local date and time.
 #include <cstdint>
+#include <string>
 
 namespace orvane::platform {
 
@@ -26,6 +27,9 @@ public:
     // Counts per second; never 0.
     virtual std::int64_t PerformanceFrequency() = 0;
     virtual LocalDateTime LocalTime() = 0;
+    // The date in the user's short date format, a blank, and the time in the
+    // user's long time format.
+    virtual std::string DateTimeText(const LocalDateTime& time) = 0;
 };
 
 // Whole days since 30 December 1899, the date form stored in the settings.

@@ -43,8 +43,12 @@ int TTreeNode::Level() const {
 
 int TTreeNode::Index() const {
     const auto& siblings = parent_->children_;
+    if (indexHint_ < siblings.size() && siblings[indexHint_].get() == this) return static_cast<int>(indexHint_);
     for (std::size_t i = 0; i < siblings.size(); ++i)
-        if (siblings[i].get() == this) return static_cast<int>(i);
+        if (siblings[i].get() == this) {
+            indexHint_ = i;
+            return static_cast<int>(i);
+        }
     return -1;
 }
 
@@ -251,15 +255,12 @@ TTreeNode* TTreeView::AddNode(TTreeNode* parent, int position, std::string text)
     auto node = std::unique_ptr<TTreeNode>(new TTreeNode(*this, parent, std::move(text)));
     TTreeNode* ref = node.get();
     parent->children_.insert(parent->children_.begin() + position, std::move(node));
+    nodes_.insert(ref);
     NodeChanged(Prop::NodeAdded, ref);
     return ref;
 }
 
-bool TTreeView::Contains(const TTreeNode* node) const {
-    for (const TTreeNode* n = items_.GetFirstNode(); n; n = n->GetNext())
-        if (n == node) return true;
-    return false;
-}
+bool TTreeView::Contains(const TTreeNode* node) const { return nodes_.count(node) != 0; }
 
 void TTreeView::DeleteNode(TTreeNode* node) {
     if (!node || node == &root_ || &node->tree_ != this) return;
@@ -275,6 +276,11 @@ void TTreeView::DeleteNode(TTreeNode* node) {
         NodeChanged(Prop::EditLabel, nullptr);
     }
     NodeChanged(Prop::NodeDeleting, node);
+    std::function<void(const TTreeNode&)> forget = [&](const TTreeNode& gone) {
+        nodes_.erase(&gone);
+        for (const auto& child : gone.children_) forget(*child);
+    };
+    forget(*node);
     auto& siblings = node->parent_->children_;
     siblings.erase(std::find_if(siblings.begin(), siblings.end(), [&](const auto& p) { return p.get() == node; }));
     if (selectionGoes) {
@@ -295,6 +301,7 @@ void TTreeView::ClearNodes() {
     }
     NodeChanged(Prop::NodeDeleting, nullptr);
     root_.children_.clear();
+    nodes_.clear();
     if (selected_) {
         selected_ = nullptr;
         Notify(Change{Prop::Selected});

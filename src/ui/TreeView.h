@@ -17,9 +17,11 @@
 // (its text plus two pixels on each side).
 #include "ui/Control.h"
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace orvane::ui {
@@ -104,6 +106,9 @@ private:
     int imageIndex_ = -1;
     int selectedIndex_ = -1;
     bool expanded_ = false;
+    // Where the node last was among its siblings: walking thousands of roots
+    // in order would otherwise search the siblings at every step.
+    mutable std::size_t indexHint_ = 0;
 };
 
 // The nodes of a tree, as the tree's Items.
@@ -188,6 +193,9 @@ private:
 
     TTreeNode root_; // hidden; its children are the roots
     TTreeNodes items_{*this};
+    // Every node of the tree, so that telling a live node from a dead pointer
+    // does not walk thousands of nodes at each selection.
+    std::unordered_set<const TTreeNode*> nodes_;
     TTreeNode* selected_ = nullptr;
     TTreeNode* editing_ = nullptr;
     TImageList* images_ = nullptr;

@@ -2,6 +2,8 @@
 // A clock that moves only when the test moves it.
 #include "platform/Clock.h"
 
+#include <cstdio>
+
 namespace orvane::fakes {
 
 class FakeClock : public platform::Clock {
@@ -9,6 +11,13 @@ public:
     std::int64_t PerformanceCounter() override { return counter; }
     std::int64_t PerformanceFrequency() override { return frequency; }
     platform::LocalDateTime LocalTime() override { return now; }
+    // One fixed format, day first, so that tests can tell day from month.
+    std::string DateTimeText(const platform::LocalDateTime& t) override {
+        char text[64];
+        std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d:%02d", t.day, t.month, t.year, t.hour, t.minute,
+                      t.second);
+        return text;
+    }
 
     // Moves the performance counter on by the given microseconds.
     void AdvanceMicroseconds(std::int64_t us) { counter += us * frequency / 1'000'000; }

@@ -3,16 +3,23 @@
 // the action list with content in them.
 #include "Gallery.h"
 #include "core/MainForm.h"
+#include "platform/win32/Win32SerialPort.h"
 
 namespace orvane::gallery {
 namespace {
 
+// The gallery's main window never opens its serial port.
+platform::SerialPorts& SerialPorts() {
+    static platform::win32::Win32SerialPorts ports;
+    return ports;
+}
+
 const RegisterGalleryForm empty("MainForm", [](GalleryContext& c) -> ui::TForm& {
-    return c.app.CreateForm<core::TMainForm>(core::MainServices{c.platform, c.settings});
+    return c.app.CreateForm<core::TMainForm>(core::MainServices{c.platform, c.settings, SerialPorts()});
 });
 
 const RegisterGalleryForm filled("MainForm.Filled", [](GalleryContext& c) -> ui::TForm& {
-    auto& form = c.app.CreateForm<core::TMainForm>(core::MainServices{c.platform, c.settings});
+    auto& form = c.app.CreateForm<core::TMainForm>(core::MainServices{c.platform, c.settings, SerialPorts()});
     auto& tree = form.CommandsTree.Items();
     for (const char* remote : {"TV", "Hauppauge"}) {
         ui::TTreeNode* root = tree.Add(nullptr, remote);

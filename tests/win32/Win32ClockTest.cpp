@@ -31,5 +31,15 @@ TEST(Win32Clock, LocalTimeIsTheSystemsLocalTime) {
     EXPECT_GE(DayNumber(now.year, now.month, now.day), DayNumber(2024, 1, 1));
 }
 
+TEST(Win32Clock, DateTimeTextShowsTheGivenDateAndTime) {
+    Win32Clock clock;
+    // Whatever the user's formats, the day, the minutes and the seconds show.
+    const std::string text = clock.DateTimeText({2031, 11, 0, 23, 19, 47, 5, 0});
+    EXPECT_NE(text.find("23"), std::string::npos) << text;
+    EXPECT_NE(text.find("47"), std::string::npos) << text;
+    EXPECT_NE(text.find("05"), std::string::npos) << text;
+    EXPECT_NE(text.find(' '), std::string::npos) << text;
+}
+
 } // namespace
 } // namespace orvane::platform::win32

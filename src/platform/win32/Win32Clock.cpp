@@ -22,4 +22,21 @@ LocalDateTime Win32Clock::LocalTime() {
     return {t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
+std::string Win32Clock::DateTimeText(const LocalDateTime& time) {
+    SYSTEMTIME t{};
+    t.wYear = static_cast<WORD>(time.year);
+    t.wMonth = static_cast<WORD>(time.month);
+    t.wDayOfWeek = static_cast<WORD>(time.dayOfWeek);
+    t.wDay = static_cast<WORD>(time.day);
+    t.wHour = static_cast<WORD>(time.hour);
+    t.wMinute = static_cast<WORD>(time.minute);
+    t.wSecond = static_cast<WORD>(time.second);
+    t.wMilliseconds = static_cast<WORD>(time.millisecond);
+    char date[128] = {};
+    char clock[128] = {};
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, date, sizeof date);
+    GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, nullptr, clock, sizeof clock);
+    return std::string(date) + " " + clock;
+}
+
 } // namespace orvane::platform::win32

@@ -8,6 +8,7 @@ public:
     std::int64_t PerformanceCounter() override;
     std::int64_t PerformanceFrequency() override;
     LocalDateTime LocalTime() override;
+    std::string DateTimeText(const LocalDateTime& time) override;
 };
 
 } // namespace orvane::platform::win32

@@ -5,6 +5,7 @@
 #include "core/MainForm.h"
 #include "fakes/FakePeers.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/FakeSerialPort.h"
 #include "fakes/FakeUi.h"
 
 #include <gtest/gtest.h>
@@ -56,8 +57,9 @@ class MainFormDesign : public ::testing::Test {
 protected:
     fakes::FakePlatform platform;
     settings::SettingsStore store{platform.registry};
+    fakes::FakeSerialPorts serialPorts;
     fakes::FakeUi ui;
-    TMainForm& form = ui.app.CreateForm<TMainForm>(MainServices{platform.Services(), store});
+    TMainForm& form = ui.app.CreateForm<TMainForm>(MainServices{platform.Services(), store, serialPorts});
 
     ui::TMenuItem& Item(const std::string& name) {
         auto* item = dynamic_cast<ui::TMenuItem*>(form.FindComponent(name));

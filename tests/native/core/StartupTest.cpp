@@ -4,6 +4,7 @@
 #include "actions/LayoutsForm.h"
 #include "core/Program.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/FakeSerialPort.h"
 #include "fakes/FakeUi.h"
 #include "settings/SettingsDefaults.h"
 #include "settings/SettingsForm.h"
@@ -32,7 +33,7 @@ protected:
     };
     std::unique_ptr<Run> Start() {
         auto run = std::make_unique<Run>();
-        run->program = std::make_unique<Program>(run->ui.app, platform.Services());
+        run->program = std::make_unique<Program>(run->ui.app, platform.Services(), serialPorts);
         run->program->Start();
         return run;
     }
@@ -44,6 +45,7 @@ protected:
     }
 
     fakes::FakePlatform platform;
+    fakes::FakeSerialPorts serialPorts;
 };
 
 TEST_F(StartupTest, AFirstStartWritesEveryDefaultRegistersTheFileTypeAndTheRunEntry) {
@@ -101,7 +103,13 @@ TEST_F(StartupTest, DeletingOnlyTheFirstStartDateRestoresTheDefaultsAndNothingEl
     store.WriteSettingInteger("Tolerance", 33);
     store.WriteSettingString("Restore", "secret");
     store.WriteSettingBool("Origin enabled", true);
-    store.WriteSettingString("LastORVFile", "C:\\missing.orv");
+    // An existing file, so that opening it does not forget it.
+    const std::string last = ::testing::TempDir() + "orvane-last.orv";
+    std::FILE* file = std::fopen(last.c_str(), "wb");
+    ASSERT_TRUE(file);
+    std::fputs("[Config]\r\nNumComandos=0\r\n", file);
+    std::fclose(file);
+    store.WriteSettingString("LastORVFile", last);
     store.WriteSettingBool("Hide splashscreen", true);
     platform.registry.Set(RootKey::CurrentUser, settings::kSoundsKey, "Bell", {ValueType::String, "bell.wav"});
     DeleteSetting("First Load");
@@ -110,9 +118,10 @@ TEST_F(StartupTest, DeletingOnlyTheFirstStartDateRestoresTheDefaultsAndNothingEl
     EXPECT_EQ(store.ReadSettingInteger("Tolerance"), 10);
     EXPECT_EQ(store.ReadSettingString("Restore"), "secret");
     EXPECT_TRUE(store.ReadSettingBool("Origin enabled"));
-    EXPECT_EQ(store.ReadSettingString("LastORVFile"), "C:\\missing.orv");
+    EXPECT_EQ(store.ReadSettingString("LastORVFile"), last);
     EXPECT_TRUE(store.ReadSettingBool("Hide splashscreen"));
     EXPECT_TRUE(platform.registry.Get(RootKey::CurrentUser, settings::kSoundsKey, "Bell"));
+    std::remove(last.c_str());
 }
 
 TEST_F(StartupTest, ANewStartEndsTheRunningCopyUnlessSeveralAreAllowed) {
@@ -164,6 +173,7 @@ TEST_F(StartupTest, TheFileNamedOnTheCommandLineIsChosenAndAMissingOneForgotten)
     const std::string existing = ::testing::TempDir() + "orvane-startup.orv";
     std::FILE* file = std::fopen(existing.c_str(), "wb");
     ASSERT_TRUE(file);
+    std::fputs("[File information]\r\nVersion=4\r\n", file);
     std::fclose(file);
 
     Start();
@@ -175,6 +185,7 @@ TEST_F(StartupTest, TheFileNamedOnTheCommandLineIsChosenAndAMissingOneForgotten)
     platform.shell.arguments.clear();
     auto again = Start();
     EXPECT_EQ(again->program->Main().StatBar.PanelText(TMainForm::kFileNamePanel), "");
+    EXPECT_EQ(store.ReadSettingString("LastORVFile"), "");
     std::remove(existing.c_str());
 }
 

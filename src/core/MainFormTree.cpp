@@ -1,0 +1,67 @@
+// The commands tree: node numbers and images, and the silent forms that the
+// file reader builds remotes and commands with.
+#include "core/MainForm.h"
+
+namespace orvane::core {
+namespace {
+
+// Node images of CommandsImgList.
+constexpr int kRemoteImage = 0;
+constexpr int kNoCodeImage = 1;
+constexpr int kRecognitionOffImage = 2;
+constexpr int kRecognitionOnImage = 3;
+constexpr int kSelectedCommandImage = 4;
+
+// A node's place in display order. Remotes hold commands only, so each
+// remote before it counts for itself and its commands: a node added at the
+// end is numbered without walking every node before it.
+int NodeNumber(const ui::TTreeNode& node) {
+    const ui::TTreeNode* remote = node.Parent() ? node.Parent() : &node;
+    int number = 0;
+    for (const ui::TTreeNode* r = remote->GetPrevSibling(); r; r = r->GetPrevSibling()) number += 1 + r->Count();
+    if (node.Parent()) number += 1 + node.Index();
+    return number;
+}
+
+} // namespace
+
+void TMainForm::RefreshCommandsTree() {
+    HourGlass busy(App());
+    int number = 0;
+    for (ui::TTreeNode* node = CommandsTree.Items().GetFirstNode(); node; node = node->GetNext(), ++number) {
+        TCommand* record = RecordOf(node);
+        if (!record) continue;
+        record->NodeIndex = number;
+        if (node->Level() > 0)
+            node->SetImageIndex(record->CodeHigh < 0 ? kNoCodeImage
+                                 : record->Enabled   ? kRecognitionOnImage
+                                                     : kRecognitionOffImage);
+    }
+}
+
+void TMainForm::NewRemoteMenuClick(ui::Component*) {
+    if (!Model) return;
+    ui::TTreeNode* node = CommandsTree.Items().Add(nullptr, Translate("New remote"));
+    node->SetImageIndex(kRemoteImage);
+    node->SetSelectedIndex(kRemoteImage);
+    TCommand& record = Model->NewRemoteRecord();
+    record.NodeIndex = NodeNumber(*node);
+    node->SetData(&record);
+    SaveMenu.SetEnabled(true);
+}
+
+void TMainForm::NewCommandMenuClick(ui::Component*) {
+    ui::TTreeNode* selected = CommandsTree.Selected();
+    if (!selected || !Model) return;
+    const std::string name = Translate("New command");
+    ui::TTreeNode* node = selected->Level() > 0 ? CommandsTree.Items().Insert(selected, name)
+                                                : CommandsTree.Items().AddChild(selected, name);
+    TCommand& record = Model->NewCommandRecord();
+    record.NodeIndex = NodeNumber(*node);
+    node->SetData(&record);
+    node->SetImageIndex(kNoCodeImage);
+    node->SetSelectedIndex(kSelectedCommandImage);
+    SaveMenu.SetEnabled(true);
+}
+
+} // namespace orvane::core

@@ -1,0 +1,91 @@
+// How long opening and saving a large configuration take: 2 000 remotes of 5
+// commands with 100-value codes, and 50 layouts of 40 actions, each with 3
+// triggers and 3 descriptions. The program runs on fakes; the file is real.
+#include "actions/LayoutsForm.h"
+#include "core/Program.h"
+#include "fakes/FakePlatform.h"
+#include "fakes/FakeSerialPort.h"
+#include "fakes/FakeUi.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace orvane::core {
+namespace {
+
+class LargeConfiguration {
+public:
+    LargeConfiguration() {
+        program_ = std::make_unique<Program>(ui_.app, platform_.Services(), serialPorts_);
+        program_->Start();
+        TMainForm& main = program_->Main();
+        for (int r = 0; r < 2000; ++r) {
+            main.NewRemoteMenuClick(nullptr);
+            ui::TTreeNode* remote = main.CommandsTree.Items().Item(r * 6);
+            main.CommandsTree.SetSelected(remote);
+            for (int c = 0; c < 5; ++c) {
+                main.NewCommandMenuClick(nullptr);
+                TCommand& command = *RecordOf(remote->GetLastChild());
+                for (int v = 0; v < 100; ++v) command.Append(r * 1000 + c * 100 + v);
+            }
+        }
+        main.RefreshCommandsTree();
+        Configuration& model = *main.Model;
+        for (int l = 0; l < 50; ++l) {
+            if (l > 0) program_->Layouts().NewLayoutBtnClick(nullptr);
+            model.CurrentLayout = model.Layouts.back().get();
+            for (int a = 0; a < 40; ++a) {
+                main.NewBtnClick(nullptr);
+                model.CurrentAction->Actions = {"K;{ENTER}", "M;10;20", "P;notepad.exe"};
+                for (int t = 0; t < 3; ++t) {
+                    const int remote = (l * 40 + a + t * 7) % 2000;
+                    main.CommandsTree.SetSelected(main.CommandsTree.Items().Item(remote * 6 + 1 + t));
+                    main.CopyToActionMenuClick(nullptr);
+                }
+            }
+        }
+        main.StatBar.SetPanelText(TMainForm::kFileNamePanel, path_);
+        main.SaveMenuClick(nullptr);
+    }
+    ~LargeConfiguration() {
+        std::remove(path_.c_str());
+        std::remove((path_ + ".bak").c_str());
+    }
+    TMainForm& Main() { return program_->Main(); }
+    std::uintmax_t FileSize() const { return std::filesystem::file_size(path_); }
+
+private:
+    const std::string path_ = (std::filesystem::temp_directory_path() / "orvane-benchmark.orv").string();
+    fakes::FakePlatform platform_;
+    fakes::FakeSerialPorts serialPorts_;
+    fakes::FakeUi ui_;
+    std::unique_ptr<Program> program_;
+};
+
+LargeConfiguration& Configuration() {
+    static LargeConfiguration configuration;
+    return configuration;
+}
+
+void BM_OpenLargeConfiguration(benchmark::State& state) {
+    TMainForm& main = Configuration().Main();
+    for (auto _ : state) main.OpenMenuClick(nullptr);
+    state.counters["nodes"] = main.CommandsTree.Items().Count();
+    state.counters["bytes"] = static_cast<double>(Configuration().FileSize());
+}
+BENCHMARK(BM_OpenLargeConfiguration)->Unit(benchmark::kMillisecond);
+
+void BM_SaveLargeConfiguration(benchmark::State& state) {
+    TMainForm& main = Configuration().Main();
+    for (auto _ : state) main.SaveMenuClick(nullptr);
+}
+BENCHMARK(BM_SaveLargeConfiguration)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace orvane::core
+
+BENCHMARK_MAIN();
