@@ -70,6 +70,10 @@ void TMainForm::FormDestroy(ui::Component*) {
     CommandsTree.Items().Clear();
     TriggerTree.Items().Clear();
     ActionsList.Clear();
+    // A repeat still pending would name a record that is about to go.
+    TypematicTimer.SetEnabled(false);
+    TypematicActive = false;
+    LastCommand = nullptr;
     Model.reset();
     App().SetCursor(ui::Cursor::Default);
 }

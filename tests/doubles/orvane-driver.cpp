@@ -16,7 +16,7 @@
 //   class WINDOW                       the form's class name
 //   click WINDOW CONTROL               a button (BM_CLICK) or a menu item (WM_COMMAND)
 //   settext WINDOW CONTROL TEXT        replaces the text (WM_SETTEXT)
-//   type WINDOW CONTROL TEXT           types characters (WM_CHAR each)
+//   type WINDOW CONTROL TEXT           types characters (WM_CHAR each, through the message loop)
 //   check WINDOW CONTROL on|off        clicks a check box when its state differs
 //   select WINDOW CONTROL TEXT|#N      combo box, list box, list view or tab item,
 //                                      or a radio group's button
@@ -507,8 +507,9 @@ int main(int argc, char** argv) {
     } else if (command == "settext") {
         SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(3).c_str()));
     } else if (command == "type") {
-        SetFocus(control);
-        for (unsigned char c : arg(3)) SendMessageA(control, WM_CHAR, c, 1);
+        // Posted, so that each key passes the program's message loop and its
+        // key filters, as typed keys do.
+        for (unsigned char c : arg(3)) PostMessageA(control, WM_CHAR, c, 1);
     } else if (command == "check") {
         bool want = arg(3) == "on";
         bool checked = SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;

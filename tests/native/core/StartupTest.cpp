@@ -197,9 +197,14 @@ TEST_F(StartupTest, NewAfterNoGivesAnEmptyConfigurationThatStillCountsAsChanged)
     main.LayoutCoBx.Items.Add("Player");
     main.StatBar.SetPanelText(TMainForm::kFileNamePanel, "C:\\home.orv");
     main.SaveMenu.SetEnabled(true);
+    // A typematic repeat pending on a command of the old configuration.
+    main.LastCommand = &main.Model->NewCommandRecord();
+    main.TypematicTimer.SetEnabled(true);
 
     run->ui.dialogs.ExpectMessageBox("Save changes to the configuration file?", ui::mrNo);
     main.NewMenu.UserClicked();
+    EXPECT_EQ(main.LastCommand, nullptr);
+    EXPECT_FALSE(main.TypematicTimer.Enabled());
     ASSERT_EQ(main.Model->Layouts.size(), 1u);
     EXPECT_EQ(main.Model->DefaultLayout().Name, "Default");
     EXPECT_EQ(main.LayoutCoBx.Items.Items(), std::vector<std::string>{"Default"});
