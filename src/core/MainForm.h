@@ -263,6 +263,7 @@ private:
     void CreateModel();
     void LoadSettings();
     void AfterSettings();
+    void FollowEventServerBoxes();
     std::string OriginsStatusText() const;
     // The views of the model after a file was read.
     void RefreshAfterReading();

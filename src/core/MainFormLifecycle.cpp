@@ -96,9 +96,7 @@ void TMainForm::LoadSettings() {
     }
     settingsForm_->LoadFromSettings(store_);
     OSDFont = settingsForm_->OSDFont;
-    const settings::TSettingsForm& f = *settingsForm_;
-    ServerSocket.SetActive(f.TCPRemoteNameChBX.Checked() || f.TCPCommandNameChBx.Checked() ||
-                           f.TCPCommandsDataChBx.Checked() || f.TCPActionDescriptionChBx.Checked());
+    FollowEventServerBoxes();
     const std::vector<std::string> arguments = platform_.shell.Arguments();
     StatBar.SetPanelText(kFileNamePanel, arguments.empty() ? ReadSettingString("LastORVFile") : arguments.front());
     // A file that fails to open shows why; the start goes on without it.
@@ -187,10 +185,15 @@ void TMainForm::SettingsMenuClick(ui::Component*) {
 // Whatever closed the settings dialog, the event server follows its boxes and
 // the configuration counts as changed.
 void TMainForm::AfterSettings() {
+    FollowEventServerBoxes();
+    SaveMenu.SetEnabled(true);
+}
+
+// The event server listens while at least one TCP/IP send box is checked.
+void TMainForm::FollowEventServerBoxes() {
     const settings::TSettingsForm& f = *settingsForm_;
     ServerSocket.SetActive(f.TCPRemoteNameChBX.Checked() || f.TCPCommandNameChBx.Checked() ||
                            f.TCPCommandsDataChBx.Checked() || f.TCPActionDescriptionChBx.Checked());
-    SaveMenu.SetEnabled(true);
 }
 
 // ---- Closing, New and Exit ----

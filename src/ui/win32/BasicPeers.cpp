@@ -22,15 +22,8 @@ public:
         Create(OwnClass("OrvaneForm"), Style(), ExStyle());
         if (!Handle()) return;
         // Tools find a form by the name of its class.
-        if (ATOM name = GlobalAddAtomA(("T" + form.Name()).c_str()))
-            SetPropA(Handle(), kClassProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(name)));
+        SetAtomProperty(kClassProperty, "T" + form.Name());
         ApplyBounds();
-    }
-    ~FormPeer() override {
-        if (!Handle()) return;
-        if (auto name = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropA(Handle(), kClassProperty))))
-            GlobalDeleteAtom(name);
-        RemovePropA(Handle(), kClassProperty);
     }
 
     void Changed(const Change& change) override {

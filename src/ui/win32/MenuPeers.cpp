@@ -1,11 +1,11 @@
 // The menus of a form: its main menu as the window's menu bar, and its pop-up
 // menus, each kept in step with the model item by item.
+#include "core/Text.h"
 #include "ui/Menus.h"
 #include "ui/win32/Win32Ui.h"
 #include "ui/win32/WindowPeer.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <string>
 #include <vector>
@@ -19,11 +19,6 @@ class MenuPeer;
 std::map<HMENU, MenuPeer*>& OpenMenus() {
     static std::map<HMENU, MenuPeer*> menus;
     return menus;
-}
-
-std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
 }
 
 // One menu of the model shown as a menu handle. Each item with sub-items is
@@ -155,14 +150,14 @@ private:
         if (!item.Name().empty()) {
             SetPropA(form_, ("OrvaneMenu:" + item.Name()).c_str(),
                      reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(info.wID)));
-            named_[Lower(item.Name())] = &item;
+            named_[UpperCase(item.Name())] = &item;
         }
     }
 
     // Forgets an entry and its submenus (the caller deletes it from its menu,
     // which destroys the submenus).
     void Unlist(TMenuItem& item) {
-        auto named = named_.find(Lower(item.Name()));
+        auto named = named_.find(UpperCase(item.Name()));
         if (named != named_.end() && named->second == &item) {
             RemovePropA(form_, ("OrvaneMenu:" + item.Name()).c_str());
             named_.erase(named);

@@ -7,14 +7,6 @@
 namespace orvane::ui::win32 {
 namespace {
 
-ShiftState KeyShift() {
-    ShiftState shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
-    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
-    return shift;
-}
-
 // The nearest window, from this one up through its parents, that shows a control.
 WindowPeer* PeerAtOrAbove(HWND window) {
     for (; window; window = GetParent(window))
@@ -93,7 +85,7 @@ bool Win32Ui::PreTranslate(MSG& message) {
         WindowPeer* peer = PeerAtOrAbove(message.hwnd);
         if (!peer) return true;
         const auto key = static_cast<Key>(message.wParam);
-        const ShiftState shift = KeyShift();
+        const ShiftState shift = KeyboardShift();
         // A window that wants every key (a label being edited in place)
         // keeps Enter and Escape for itself rather than pressing a button.
         if ((key == VK_RETURN || key == VK_ESCAPE) &&

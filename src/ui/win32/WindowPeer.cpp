@@ -14,14 +14,6 @@ namespace {
 const char kPeerProperty[] = "OrvanePeer";
 const char kNameProperty[] = "OrvaneName";
 
-ShiftState ShiftNow() {
-    ShiftState shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
-    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
-    return shift;
-}
-
 Point PointOf(LPARAM lParam) {
     return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
@@ -34,6 +26,14 @@ int NextChildId() {
 }
 
 } // namespace
+
+ShiftState KeyboardShift() {
+    ShiftState shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+    return shift;
+}
 
 const char* OwnClass(const char* name, UINT classStyle) {
     static std::set<std::string> registered;
@@ -82,8 +82,7 @@ void WindowPeer::Create(const char* className, DWORD style, DWORD exStyle) {
                               bounds.Width(), bounds.Height(), parent, idOrMenu, ui_.Instance(), nullptr);
     if (!window_) return;
     SetPropA(window_, kPeerProperty, this);
-    if (ATOM name = GlobalAddAtomA(control_.Name().empty() ? "?" : control_.Name().c_str()))
-        SetPropA(window_, kNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(name)));
+    SetAtomProperty(kNameProperty, control_.Name().empty() ? "?" : control_.Name());
     auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window_, GWLP_WNDPROC));
     if (current != PeerWindowProc) {
         original_ = current;
@@ -92,11 +91,22 @@ void WindowPeer::Create(const char* className, DWORD style, DWORD exStyle) {
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(ui_.Font()), FALSE);
 }
 
+void WindowPeer::SetAtomProperty(const char* property, const std::string& text) {
+    if (!window_) return;
+    ATOM atom = GlobalAddAtomA(text.c_str());
+    if (!atom) return;
+    SetPropA(window_, property, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(atom)));
+    atomProperties_.push_back(property);
+}
+
 void WindowPeer::Destroyed() {
     if (!window_) return;
-    if (auto name = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropA(window_, kNameProperty))))
-        GlobalDeleteAtom(name);
-    RemovePropA(window_, kNameProperty);
+    for (const char* property : atomProperties_) {
+        if (auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropA(window_, property))))
+            GlobalDeleteAtom(atom);
+        RemovePropA(window_, property);
+    }
+    atomProperties_.clear();
     RemovePropA(window_, kPeerProperty);
     if (original_) SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
     window_ = nullptr;
@@ -211,7 +221,7 @@ LRESULT WindowPeer::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
         control_.UserMouseDown(message == WM_LBUTTONDOWN ? MouseButton::Left : MouseButton::Right,
-                               ShiftNow(), PointOf(lParam));
+                               KeyboardShift(), PointOf(lParam));
         break;
     case WM_CONTEXTMENU:
         if (TPopupMenu* menu = control_.PopupMenu()) {

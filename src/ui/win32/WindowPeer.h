@@ -13,6 +13,7 @@
 #include "ui/win32/SystemHeaders.h"
 
 #include <string>
+#include <vector>
 
 namespace orvane::ui::win32 {
 
@@ -59,6 +60,10 @@ protected:
     }
     LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Tags the window with a text that other programs can read (a global atom
+    // kept in a window property); removed with the window.
+    void SetAtomProperty(const char* property, const std::string& text);
+
     // Sets the window text without the window's change notification reaching
     // the model again.
     void PushText(const std::string& text);
@@ -88,12 +93,16 @@ private:
     Win32Ui& ui_;
     Control& control_;
     HWND window_ = nullptr;
+    std::vector<const char*> atomProperties_;
     WNDPROC original_ = nullptr;
     int pushing_ = 0;
     friend LRESULT CALLBACK PeerWindowProc(HWND, UINT, WPARAM, LPARAM);
 };
 
 LRESULT CALLBACK PeerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The modifier keys held down now.
+ShiftState KeyboardShift();
 
 // The name of one of the program's own window classes, registered on first use.
 const char* OwnClass(const char* name, UINT classStyle = CS_DBLCLKS);
