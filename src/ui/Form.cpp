@@ -24,11 +24,20 @@ void TForm::SetVisible(bool visible) {
         if (visible && !Active()) app_.FormShown(*this);
         return;
     }
-    Control::SetVisible(visible);
     if (visible) {
+        // The window system activates the window as it appears; the form
+        // becomes active only after OnShow, as below.
+        showing_ = true;
+        struct ShowingEnd {
+            bool& showing;
+            ~ShowingEnd() { showing = false; }
+        } showingEnd{showing_};
+        Control::SetVisible(visible);
         if (OnShow) OnShow(this);
+        showing_ = false;
         app_.FormShown(*this);
     } else {
+        Control::SetVisible(visible);
         if (OnHide) OnHide(this);
         app_.FormHidden(*this);
     }
@@ -125,8 +134,26 @@ void TForm::UserClose() {
 }
 
 void TForm::UserActivated() {
-    if (!Visible() || Active()) return;
+    if (!Visible() || Active() || showing_) return;
     Dispatch([this] { app_.Activate(*this, true); });
+}
+
+std::uintptr_t TForm::Handle() const { return Peer() ? Peer()->NativeHandle() : 0; }
+
+void TForm::SetMessageHandler(unsigned message, MessageEvent handler) {
+    if (handler)
+        messageHandlers_[message] = std::move(handler);
+    else
+        messageHandlers_.erase(message);
+}
+
+bool TForm::UserMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    auto found = messageHandlers_.find(message);
+    if (found == messageHandlers_.end()) return false;
+    // A copy: the handler may replace itself.
+    MessageEvent handler = found->second;
+    Dispatch([&] { handler(wParam, lParam); });
+    return true;
 }
 
 void TForm::ChangeFocus(Control* control, bool fromPeer) {

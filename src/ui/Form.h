@@ -10,6 +10,10 @@
 #include "ui/Control.h"
 #include "ui/Dialogs.h"
 
+#include <cstdint>
+#include <functional>
+#include <map>
+
 namespace orvane::ui {
 
 class Application;
@@ -78,6 +82,17 @@ public:
     // The window system made this form the active one.
     void UserActivated();
 
+    // The native window's handle, 0 while the form has no window. Other
+    // programs (the keyboard hook, the TV application) post messages to it.
+    std::uintptr_t Handle() const;
+    // A handler for a message number that other programs send to this form.
+    // The handler runs through the application's dispatch point.
+    using MessageEvent = std::function<void(std::uintptr_t wParam, std::intptr_t lParam)>;
+    void SetMessageHandler(unsigned message, MessageEvent handler);
+    // A message arrived (from the peer, or a test); false when no handler
+    // takes that number.
+    bool UserMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+
 private:
     friend class Application;
     friend class Control;
@@ -91,9 +106,11 @@ private:
     TMainMenu* menu_ = nullptr;
     bool keyPreview_ = false;
     bool modal_ = false;
+    bool showing_ = false;
     int modalResult_ = mrNone;
     FormBorderStyle borderStyle_ = FormBorderStyle::Sizeable;
     FormPosition position_ = FormPosition::Designed;
+    std::map<unsigned, MessageEvent> messageHandlers_;
 };
 
 } // namespace orvane::ui

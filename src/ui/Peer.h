@@ -11,6 +11,7 @@
 // The model never knows a peer's type, and works the same with no peer at all.
 #include "ui/Graphics.h"
 
+#include <cstdint>
 #include <string>
 
 namespace orvane::ui {
@@ -105,6 +106,8 @@ public:
     virtual bool MeasureText(const std::string&, int&) { return false; }
     // Opens a pop-up menu at a screen point (the menu's peer).
     virtual void PopupAt(Point) {}
+    // The native window's handle, for programs that post to it; 0 without one.
+    virtual std::uintptr_t NativeHandle() const { return 0; }
 };
 
 // Creates the peers of a form and all its components; registered by the

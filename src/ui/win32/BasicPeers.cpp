@@ -55,7 +55,7 @@ protected:
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    bool HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) override {
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
         switch (message) {
         case WM_CLOSE:
             form_.UserClose();
@@ -65,7 +65,11 @@ protected:
             if (LOWORD(wParam) != WA_INACTIVE) form_.UserActivated();
             return false;
         default:
-            return false;
+            // Messages other programs post to the form (WM_USER and up).
+            if (message < WM_USER) return false;
+            if (!form_.UserMessage(message, wParam, lParam)) return false;
+            result = 0;
+            return true;
         }
     }
 

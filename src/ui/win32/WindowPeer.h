@@ -27,6 +27,7 @@ public:
     WindowPeer& operator=(const WindowPeer&) = delete;
 
     HWND Handle() const { return window_; }
+    std::uintptr_t NativeHandle() const override { return reinterpret_cast<std::uintptr_t>(window_); }
     Control& Model() const { return control_; }
     Win32Ui& Ui() const { return ui_; }
 

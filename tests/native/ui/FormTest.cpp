@@ -34,6 +34,29 @@ TEST(Form, AModalFormReturnsTheModalResultOfTheButtonThatClosedIt) {
     EXPECT_EQ(dlg.ShowModal(), mrCancel);
 }
 
+// A window system activates a window while it appears, before the model
+// has run OnShow; the form still becomes active only after OnShow.
+class ActivatingPeer : public ControlPeer {
+public:
+    explicit ActivatingPeer(TForm& form) : form_(form) {}
+    void Changed(const Change& change) override {
+        if (change.prop == Prop::Visible && form_.Visible()) form_.UserActivated();
+    }
+
+private:
+    TForm& form_;
+};
+
+TEST(Form, AWindowActivatedAsItAppearsIsActivatedAfterOnShow) {
+    fakes::FakeUi ui;
+    std::vector<std::string> log;
+    TDemoForm& main = ui.app.CreateForm<TDemoForm>("MainForm");
+    main.SetPeer(std::make_unique<ActivatingPeer>(main));
+    Record(main, log);
+    main.Show();
+    EXPECT_EQ(log, (std::vector<std::string>{"MainForm show", "MainForm activate"}));
+}
+
 TEST(Form, ReturningFromAModalFormActivatesTheMainFormAgain) {
     fakes::FakeUi ui;
     std::vector<std::string> log;
