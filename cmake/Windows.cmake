@@ -37,6 +37,16 @@ foreach(src IN LISTS ORVANE_DOUBLES)
   target_compile_options(${name} PRIVATE ${ORVANE_WARNINGS})
 endforeach()
 
+# The BestBuy card's "grappler.dll", scripted by a file beside it. Built into
+# a folder of its own: a test copies it beside orvane.exe when it wants it.
+add_library(orvane_grappler SHARED
+  ${CMAKE_SOURCE_DIR}/tests/doubles/grappler/grappler.cpp
+  ${CMAKE_SOURCE_DIR}/tests/doubles/grappler/grappler.def)
+set_target_properties(orvane_grappler PROPERTIES OUTPUT_NAME grappler PREFIX "" IMPORT_PREFIX ""
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/doubles)
+target_compile_options(orvane_grappler PRIVATE ${ORVANE_WARNINGS})
+target_link_options(orvane_grappler PRIVATE -static)
+
 # End-to-end tests: shell scripts that start orvane.exe under Wine.
 file(GLOB ORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test-*.sh)
 foreach(script IN LISTS ORVANE_E2E_TESTS)
@@ -60,6 +70,27 @@ target_compile_options(orvane_keyhook PRIVATE ${ORVANE_WARNINGS}
   -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables)
 target_link_options(orvane_keyhook PRIVATE -nostdlib -static-libgcc -s -Wl,--entry,_DllMain@12)
 target_link_libraries(orvane_keyhook PRIVATE kernel32 user32 gcc)
+
+# orvane.exe carries keyhook.dll inside itself, as the main window's stored
+# file data (length and bytes) in a data resource, and writes it out to a
+# temporary file at start. The Win32 tests carry it too, to read it back.
+enable_language(RC)
+set(ORVANE_KEYHOOK_FILE_DATA ${CMAKE_BINARY_DIR}/keyhook.filedata)
+add_custom_command(OUTPUT ${ORVANE_KEYHOOK_FILE_DATA}
+  COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/file-data.sh $<TARGET_FILE:orvane_keyhook> ${ORVANE_KEYHOOK_FILE_DATA}
+  DEPENDS orvane_keyhook ${CMAKE_SOURCE_DIR}/scripts/file-data.sh
+  COMMENT "Storing keyhook.dll as file data"
+  VERBATIM)
+add_custom_target(orvane_keyhook_file_data DEPENDS ${ORVANE_KEYHOOK_FILE_DATA})
+set(ORVANE_KEYHOOK_RC ${CMAKE_SOURCE_DIR}/src/app/KeyHookFileSrc.rc)
+# The resource compiler sees no dependency on the data file by itself.
+set_source_files_properties(${ORVANE_KEYHOOK_RC} PROPERTIES
+  OBJECT_DEPENDS ${ORVANE_KEYHOOK_FILE_DATA}
+  INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR})
+foreach(target IN ITEMS orvane orvane_win32_tests)
+  target_sources(${target} PRIVATE ${ORVANE_KEYHOOK_RC})
+  add_dependencies(${target} orvane_keyhook_file_data)
+endforeach()
 
 # ---- Demo forms for the end-to-end tests of the native controls --------------
 file(GLOB ORVANE_DEMO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/demo/*.cpp)

@@ -19,6 +19,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     platform::win32::Win32SerialPorts serialPorts;
     // What a serial handler raises where the dispatch point does not reach.
     serialPorts.SetErrorSink([&app](const std::exception& failure) { app.HandleException(failure); });
+    // And what gets past a socket event's dispatch.
+    platform.sockets.SetErrorSink([&app](const std::exception& failure) { app.HandleException(failure); });
 
     core::Program program(app, platform.Services(), serialPorts);
     // A failure while starting is shown like any other; the program goes on

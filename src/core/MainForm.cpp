@@ -27,7 +27,10 @@ void DisabledTimer(ui::TTimer& timer, std::uint32_t intervalMs) {
 } // namespace
 
 TMainForm::TMainForm(ui::Application& app, MainServices services)
-    : TForm(app, "MainForm"), platform_(services.platform), store_(services.store), ComPort(services.serialPorts) {
+    : TForm(app, "MainForm"),
+      ClientSocket(services.platform.sockets, app),
+      KeyHookFileSrc(*this, "KeyHookFileSrc", services.platform.files, services.platform.clock),
+      platform_(services.platform), store_(services.store), ComPort(services.serialPorts) {
     // The title with the version comes at creation; until then a second copy
     // looking for that title cannot mistake this window for the first copy.
     SetCaption("Orvane");
@@ -39,9 +42,21 @@ TMainForm::TMainForm(ui::Application& app, MainServices services)
     CreateMenus();
     LayOutControls();
     BindHandlers();
+
+    // The form's stored data: the keyboard hook library, built into the
+    // program, goes out to a temporary file. Should that fail, the keyboard
+    // origin cannot start, but the program can.
+    KeyHookFileSrc.SetCompress(false);
+    KeyHookFileSrc.SetExtension(".dll");
+    KeyHookFileSrc.SetStore(true);
+    if (const auto fileData = platform_.shell.ProgramResource("KEYHOOKFILESRC"))
+        App().Dispatch([&] { KeyHookFileSrc.ReadFileData(*fileData); });
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // The hook must not outlive the library its procedure lives in.
+    if (keyHook_ && keyHookStop_) keyHook_->CallWithoutArguments(keyHookStop_);
+}
 
 void TMainForm::BindHandlers() {
     using ui::Handler;
@@ -72,6 +87,11 @@ void TMainForm::BindHandlers() {
     IRTimer.OnTimer = Handler(this, &TMainForm::IRTimerTimer);
     TypematicTimer.OnTimer = Handler(this, &TMainForm::TypematicTimerTimer);
     TrayColorTimer.OnTimer = Handler(this, &TMainForm::TrayColorTimerTimer);
+    UIRTimer.OnTimer = Handler(this, &TMainForm::UIRTimerTimer);
+    BestBuyTimer.OnTimer = Handler(this, &TMainForm::BestBuyTimerTimer);
+    ClientSocket.OnRead = Handler(this, &TMainForm::ClientSocketRead);
+    SetMessageHandler(kKeyHookMessage,
+                      [this](std::uintptr_t wParam, std::intptr_t lParam) { KeyHookMessage(wParam, lParam); });
 }
 
 void TMainForm::CreateComponents() {

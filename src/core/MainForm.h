@@ -11,9 +11,12 @@
 #include "feedback/TrayIcon.h"
 #include "input/ClientSocket.h"
 #include "input/ComPort.h"
+#include "input/OriginCodes.h"
+#include "input/FileSource.h"
 #include "input/Recognition.h"
 #include "input/SequenceCapture.h"
 #include "platform/SerialPort.h"
+#include "platform/Libraries.h"
 #include "platform/Platform.h"
 #include "settings/SettingsStore.h"
 #include "ui/Application.h"
@@ -29,11 +32,18 @@
 #include "ui/Timer.h"
 #include "ui/TreeView.h"
 
+#include <array>
+#include <memory>
+
 namespace orvane::actions {
 class TLayoutsForm;
 }
 namespace orvane::settings {
 class TSettingsForm;
+}
+namespace orvane::input {
+class TAVerForm;
+class TTestOriginForm;
 }
 
 namespace orvane::core {
@@ -157,6 +167,10 @@ public:
     feedback::TWinTaskbar TrayIcon{*this, "TrayIcon"};
     input::TClientSocket ClientSocket;
     feedback::TServerSocket ServerSocket;
+    // The keyboard hook library, written out to a temporary file while the
+    // window exists. Declared before the library's handle, so that the
+    // library is freed before its file is deleted.
+    input::TFileSource KeyHookFileSrc;
 
     // ---- Main menu ----
     ui::TMainMenu MainMenu{*this, "MainMenu"};
@@ -264,7 +278,7 @@ private:
     void LoadSettings();
     void AfterSettings();
     void FollowEventServerBoxes();
-    std::string OriginsStatusText() const;
+    std::string OriginsStatusText();
     // The views of the model after a file was read.
     void RefreshAfterReading();
     // Every text the user sees passes through here to be translated.
@@ -312,6 +326,62 @@ private:
     feedback::TrayFlash activityFlash_{TrayIcon, LogoBlue, LogoRed, TrayColorTimer};
     input::SequenceCapture capture_{CaptureLinks()};
     input::Recognizer recognizer_{RecognizerLinks()};
+
+    // ---- Origins of codes (MainFormOrigins.cpp) ----
+public:
+    // The window the AVerMedia TV application sends to and the origin test
+    // viewer, both created after this one.
+    void AttachOriginWindows(input::TAVerForm& aver, input::TTestOriginForm& viewer);
+    // One start (true) or stop (false) routine per origin; each returns
+    // whether it succeeded. Stopping never fails.
+    bool SerialOrigin(bool on);
+    bool UIRServerOrigin(bool on);
+    bool AVerOrigin(bool on);
+    bool BestBuyOrigin(bool on);
+    bool CreativeOrigin(bool on);
+    bool KeyboardOrigin(bool on);
+    bool TCPIPOrigin(bool on);
+    // The serial receiver's start-up handshake, one step per tick.
+    void UIRTimerTimer(ui::Component* sender);
+    // Polls the BestBuy card's remote.
+    void BestBuyTimerTimer(ui::Component* sender);
+    // Message 1025 from the keyboard hook: a virtual-key code and its
+    // keystroke data.
+    static constexpr unsigned kKeyHookMessage = 1025;
+    void KeyHookMessage(std::uintptr_t wParam, std::intptr_t lParam);
+    // A code of the AVerMedia remote, from its window.
+    void AVerRemoteCode(std::int32_t code);
+    // Text from the TCP/IP server: echoed, then a code of one value a character.
+    void ClientSocketRead(ui::Component* sender);
+
+private:
+    static constexpr std::size_t kOriginCount = 7;
+    struct OriginSlot {
+        const ui::TCheckBox* box;
+        bool (TMainForm::*routine)(bool);
+    };
+    // The origins in the order they are started, stopped and listed.
+    std::array<OriginSlot, kOriginCount> OriginSlots();
+    void InitializationFailed(const std::string& text);
+    // While the origin test viewer is open, codes are shown there instead
+    // of being recognised.
+    bool ViewerShown() const;
+    input::DataFormat ViewerFormat() const;
+    void ViewerLine(const std::string& line);
+    void HandshakeStep();
+    void EndHandshake();
+    // A code that arrives whole as one value.
+    void ProcessSingleValue(std::int32_t value);
+
+    input::TAVerForm* averForm_ = nullptr;
+    input::TTestOriginForm* viewer_ = nullptr;
+    std::array<bool, kOriginCount> originRunning_{};
+    std::unique_ptr<platform::Library> grappler_;
+    platform::EntryPoint getTVParam_ = 0;
+    // Loaded at the first start and kept until the program ends.
+    std::unique_ptr<platform::Library> keyHook_;
+    platform::EntryPoint keyHookStart_ = 0;
+    platform::EntryPoint keyHookStop_ = 0;
 
 public:
     // Last of all: destroyed first, it stops its watcher while the handlers

@@ -105,6 +105,14 @@ void TMainForm::LoadSettings() {
 
 void TMainForm::FormActivate(ui::Component*) {
     if (TrayIcon.ShowIcon()) return;
+    // The splash goes at the first activation even when an origin's start
+    // raises below.
+    struct SplashEnd {
+        std::unique_ptr<TSplashForm>& splash;
+        ~SplashEnd() {
+            if (splash && splash->Visible()) splash.reset();
+        }
+    } splashEnd{splash_};
     if (ReadSettingBool("Load minimized")) {
         RunBtnClick(nullptr);
     } else {
@@ -114,7 +122,6 @@ void TMainForm::FormActivate(ui::Component*) {
             EnableOriginMenuClick(nullptr);
         }
     }
-    if (splash_ && splash_->Visible()) splash_.reset();
 }
 
 // ---- Configuring and running ----
@@ -125,51 +132,6 @@ void TMainForm::RunBtnClick(ui::Component*) {
         App().ShowTaskbarButton(false);
     }
     TrayIcon.SetShowIcon(true);
-}
-
-void TMainForm::EnableOriginMenuClick(ui::Component*) {
-    EnableOriginMenu.SetChecked(!EnableOriginMenu.Checked());
-    WriteSettingBool("Origin enabled", EnableOriginMenu.Checked());
-    SwitchOrigins(EnableOriginMenu.Checked());
-}
-
-bool TMainForm::SwitchOrigins(bool on) {
-    IncomingSequence.Clear();
-    // No origin starts anything yet; each joins here with its own start and stop.
-    const bool ok = true;
-    if (!on) StatBar.SetPanelText(kOriginsPanel, "");
-    if (on && ok) {
-        EnableOriginMenu.SetChecked(true);
-        StatBar.SetPanelText(kOriginsPanel, OriginsStatusText());
-    } else {
-        EnableOriginMenu.SetChecked(false);
-        StatBar.SetPanelText(kOriginsPanel, "");
-    }
-    return ok;
-}
-
-namespace {
-// A caption without its first "&" and its first ":".
-std::string Cleaned(std::string caption) {
-    if (auto amp = caption.find('&'); amp != std::string::npos) caption.erase(amp, 1);
-    if (auto colon = caption.find(':'); colon != std::string::npos) caption.erase(colon, 1);
-    return caption;
-}
-} // namespace
-
-std::string TMainForm::OriginsStatusText() const {
-    std::string text = Cleaned(EnableOriginMenu.Caption()) + ": ";
-    bool first = true;
-    const settings::TSettingsForm& f = *settingsForm_;
-    // The origins in the order they are started and listed.
-    for (const ui::TCheckBox* box : {&f.SerialBasedChBx, &f.UIRServerChBx, &f.AverChBx, &f.BestBuyChBx,
-                                     &f.CreativeiNFRAChBx, &f.KeyboardChBx, &f.TCPIPChBX}) {
-        if (!box->Checked()) continue;
-        if (!first) text += ", ";
-        text += Cleaned(box->GetTextProperty("Caption"));
-        first = false;
-    }
-    return text;
 }
 
 void TMainForm::SettingsMenuClick(ui::Component*) {

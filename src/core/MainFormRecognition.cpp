@@ -94,6 +94,13 @@ void TMainForm::ProcessDataSequence() {
     recognizer_.Process(Model ? Model->Commands : kNoCommands);
 }
 
+void TMainForm::ProcessSingleValue(std::int32_t value) {
+    IncomingSequence.Clear();
+    IncomingSequence.Code[0] = value;
+    IncomingSequence.CodeHigh = 0;
+    ProcessDataSequence();
+}
+
 void TMainForm::RepeatLastCommand() {
     // The command may have been deleted, or the configuration replaced, since
     // it was recognised: then there is nothing to repeat.

@@ -26,6 +26,7 @@ void Program::Start() {
     action_ = &app_.CreateForm<actions::TActionForm>();
     aver_ = &app_.CreateForm<input::TAVerForm>();
     testOrigin_ = &app_.CreateForm<input::TTestOriginForm>();
+    main_->AttachOriginWindows(*aver_, *testOrigin_);
     learn_ = &app_.CreateForm<input::TLearnForm>();
     password_ = &app_.CreateForm<feedback::TPasswordDlg>();
 

@@ -36,6 +36,8 @@ public:
     TMainForm& Main() const { return *main_; }
     settings::TSettingsForm& Settings() const { return *settings_; }
     actions::TLayoutsForm& Layouts() const { return *layouts_; }
+    input::TAVerForm& AVer() const { return *aver_; }
+    input::TTestOriginForm& TestOrigin() const { return *testOrigin_; }
     settings::SettingsStore& Store() { return store_; }
 
 private:

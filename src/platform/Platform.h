@@ -4,8 +4,11 @@
 // in-memory fakes in tests/fakes. A new service is one more interface here,
 // one more member below, one Win32 class and one fake.
 #include "platform/Clock.h"
+#include "platform/FileSystem.h"
+#include "platform/Libraries.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/Sockets.h"
 #include "platform/Timers.h"
 #include "platform/WindowSystem.h"
 
@@ -17,6 +20,9 @@ struct Platform {
     WindowSystem& windows;
     TimerService& timers;
     Shell& shell;
+    LibraryLoader& libraries;
+    FileSystem& files;
+    Sockets& sockets;
 };
 
 } // namespace orvane::platform

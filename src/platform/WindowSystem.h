@@ -27,6 +27,9 @@ public:
     // Posts a message to a window's queue; false when it failed.
     virtual bool PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam) = 0;
+    // The key's name for its keystroke data (GetKeyNameText), at most 256
+    // characters; empty when the system knows none.
+    virtual std::string KeyName(std::int32_t keystrokeData) = 0;
 };
 
 } // namespace orvane::platform

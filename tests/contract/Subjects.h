@@ -2,7 +2,9 @@
 // The contract tests in this folder hold for every implementation of a
 // platform interface. Each test executable supplies its subjects: the native
 // suite the fakes, the Win32 suite the real services under Wine.
+#include "platform/FileSystem.h"
 #include "platform/Registry.h"
+#include "platform/Sockets.h"
 #include "platform/Timers.h"
 #include "platform/WindowSystem.h"
 
@@ -42,5 +44,38 @@ public:
     virtual void RunFor(std::uint32_t ms) = 0;
 };
 std::unique_ptr<TimerSubject> MakeTimerSubject();
+
+// The sockets with a peer on this machine: the fake's attempts settled the
+// way a real peer and a real network would settle them, or a real listening
+// socket on 127.0.0.1.
+class SocketSubject {
+public:
+    virtual ~SocketSubject() = default;
+    virtual platform::Sockets& Sockets() = 0;
+    // Where the peer listens, and a port where nothing does.
+    virtual std::uint16_t ListeningPort() = 0;
+    virtual std::uint16_t ClosedPort() = 0;
+    // Lets the network and the user-interface thread run until done() holds
+    // or limitMs have passed; returns done().
+    virtual bool RunUntil(const std::function<bool()>& done, std::uint32_t limitMs = 5000) = 0;
+    // Takes the connection made to ListeningPort; false when none came.
+    virtual bool AcceptPeer() = 0;
+    virtual void PeerSend(const std::string& bytes) = 0;
+    // What the peer has received, waiting until count bytes have come (or a
+    // generous while).
+    virtual std::string PeerReceive(std::size_t count) = 0;
+    virtual void PeerClose() = 0;
+};
+std::unique_ptr<SocketSubject> MakeSocketSubject();
+
+class FileSystemSubject {
+public:
+    virtual ~FileSystemSubject() = default;
+    virtual platform::FileSystem& Files() = 0;
+    // An empty folder, with its final "\", that belongs to this test alone
+    // and is removed with the subject.
+    virtual std::string ScratchFolder() = 0;
+};
+std::unique_ptr<FileSystemSubject> MakeFileSystemSubject();
 
 } // namespace orvane::contract

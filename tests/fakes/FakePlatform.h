@@ -2,8 +2,11 @@
 // Every platform service as an in-memory fake, bundled the way the program
 // receives the real ones.
 #include "fakes/FakeClock.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeLibraries.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
+#include "fakes/FakeSockets.h"
 #include "fakes/FakeTimers.h"
 #include "fakes/FakeWindowSystem.h"
 #include "platform/Platform.h"
@@ -16,8 +19,11 @@ struct FakePlatform {
     FakeWindowSystem windows;
     FakeTimers timers;
     FakeShell shell;
+    FakeLibraryLoader libraries;
+    FakeFileSystem files;
+    FakeSockets sockets;
 
-    platform::Platform Services() { return {registry, clock, windows, timers, shell}; }
+    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets}; }
 };
 
 } // namespace orvane::fakes

@@ -101,6 +101,7 @@ public:
 
     SerialError Escape(platform::SerialEscape function) override {
         line_.Record(std::string("Escape ") + EscapeName(function));
+        if (SerialError error = line_.TakeFailure(std::string("Escape ") + EscapeName(function))) return error;
         if (SerialError error = line_.TakeFailure("Escape")) return error;
         switch (function) {
         case platform::SerialEscape::SetRts: line_.rts_ = true; break;

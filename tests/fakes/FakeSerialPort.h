@@ -29,7 +29,8 @@ public:
     void FailWatcher(platform::SerialError error);
     // The next call of operation fails with error. Operations are named as in
     // Calls() ("SetupComm", "Read", ...); "ReadWait" and "WriteWait" fail the
-    // wait for the overlapped read or write instead.
+    // wait for the overlapped read or write instead; "Escape SetRts" (and
+    // the other escapes by name) only that one.
     void FailNext(const std::string& operation, platform::SerialError error);
 
     bool IsOpen() const { return open_; }

@@ -2,6 +2,7 @@
 // A desktop of top-level windows held as a list in z-order, topmost first.
 #include "platform/WindowSystem.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,13 @@ public:
         bool operator==(const PostedMessage&) const = default;
     };
     std::vector<PostedMessage> posted;
+
+    // Key names by the scan code in bits 16 to 23 of the keystroke data.
+    std::string KeyName(std::int32_t keystrokeData) override {
+        auto found = keyNames.find((keystrokeData >> 16) & 0xFF);
+        return found == keyNames.end() ? std::string() : found->second;
+    }
+    std::map<int, std::string> keyNames;
 
     platform::WindowHandle foreground = 0;
 

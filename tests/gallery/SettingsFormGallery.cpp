@@ -10,8 +10,7 @@
 namespace orvane::gallery {
 namespace {
 
-// The dialog's holders live as long as the gallery.
-input::TClientSocket clientSocket;
+// The dialog's server socket lives as long as the gallery.
 feedback::TServerSocket serverSocket;
 
 std::string ProgramPath() {
@@ -21,6 +20,8 @@ std::string ProgramPath() {
 }
 
 settings::TSettingsForm& Create(GalleryContext& c) {
+    // Never activated here, so it outlives the application without harm.
+    static input::TClientSocket clientSocket(c.platform.sockets, c.app);
     return c.app.CreateForm<settings::TSettingsForm>(c.settings, clientSocket, serverSocket, ProgramPath(),
                                                      [] {});
 }

@@ -2,8 +2,11 @@
 // Owns the Win32 implementation of every platform service.
 #include "platform/Platform.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Libraries.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Sockets.h"
 #include "platform/win32/Win32Timers.h"
 #include "platform/win32/Win32WindowSystem.h"
 
@@ -15,8 +18,11 @@ struct Win32Platform {
     Win32WindowSystem windows;
     Win32Timers timers;
     Win32Shell shell;
+    Win32LibraryLoader libraries;
+    Win32FileSystem files;
+    Win32Sockets sockets;
 
-    Platform Services() { return {registry, clock, windows, timers, shell}; }
+    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets}; }
 };
 
 } // namespace orvane::platform::win32

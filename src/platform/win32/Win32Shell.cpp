@@ -17,6 +17,16 @@ std::string Win32Shell::ExecutablePath() {
     }
 }
 
+std::optional<std::vector<std::uint8_t>> Win32Shell::ProgramResource(const std::string& name) {
+    // A module's resources live as long as the module and need no freeing.
+    HRSRC found = FindResourceA(nullptr, name.c_str(), RT_RCDATA);
+    if (!found) return std::nullopt;
+    HGLOBAL loaded = LoadResource(nullptr, found);
+    const auto* data = static_cast<const std::uint8_t*>(loaded ? LockResource(loaded) : nullptr);
+    if (!data) return std::nullopt;
+    return std::vector<std::uint8_t>(data, data + SizeofResource(nullptr, found));
+}
+
 std::vector<std::string> Win32Shell::Arguments() {
     std::vector<std::string> all = SplitCommandLine(GetCommandLineA());
     if (!all.empty()) all.erase(all.begin()); // the program itself

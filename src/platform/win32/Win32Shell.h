@@ -6,6 +6,7 @@ namespace orvane::platform::win32 {
 class Win32Shell : public Shell {
 public:
     std::string ExecutablePath() override;
+    std::optional<std::vector<std::uint8_t>> ProgramResource(const std::string& name) override;
     std::vector<std::string> Arguments() override;
     void NotifyAssociationsChanged() override;
 };

@@ -49,4 +49,10 @@ bool Win32WindowSystem::PostWindowMessage(WindowHandle window, std::uint32_t mes
     return PostMessageA(Hwnd(window), message, wParam, lParam) != FALSE;
 }
 
+std::string Win32WindowSystem::KeyName(std::int32_t keystrokeData) {
+    char name[257] = {};
+    const int length = GetKeyNameTextA(keystrokeData, name, sizeof name - 1);
+    return std::string(name, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
 } // namespace orvane::platform::win32

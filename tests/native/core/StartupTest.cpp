@@ -24,7 +24,11 @@ constexpr const char* kProgram = "C:\\Tools\\Orvane\\orvane.exe";
 
 class StartupTest : public ::testing::Test {
 protected:
-    StartupTest() { platform.shell.executablePath = kProgram; }
+    StartupTest() {
+        platform.shell.executablePath = kProgram;
+        // The serial receiver of the first-run settings is there.
+        serialPorts.Add("COM1");
+    }
 
     // One run of the program: its windows and show-time work.
     struct Run {
@@ -166,6 +170,19 @@ TEST_F(StartupTest, AConfiguringStartShowsTheWindowAndRestartsTheOriginsWhenThey
     main.RunBtn.UserClicked();
     EXPECT_TRUE(main.TrayIcon.ShowIcon());
     EXPECT_TRUE(run->ui.app.Minimized());
+}
+
+TEST_F(StartupTest, AnOriginFailingWithAnErrorAtTheFirstActivationStillEndsTheSplash) {
+    Start();
+    settings::SettingsStore(platform.registry).WriteSettingBool("Origin enabled", true);
+    serialPorts.Line("COM1").FailNext("SetCommState", 87);
+    fakes::FakeUi ui;
+    ui.dialogs.ExpectMessageBox("Unable to set com state: 87");
+    Program program(ui.app, platform.Services(), serialPorts);
+    // As the entry point runs it: a failure is shown and the start goes on.
+    ui.app.Dispatch([&] { program.Start(); });
+    EXPECT_EQ(program.Main().Splash(), nullptr);
+    EXPECT_TRUE(program.Main().Visible());
 }
 
 TEST_F(StartupTest, TheFileNamedOnTheCommandLineIsChosenAndAMissingOneForgotten) {

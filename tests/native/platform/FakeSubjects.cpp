@@ -1,6 +1,8 @@
 // The fakes as subjects of the platform contract tests.
 #include "contract/Subjects.h"
+#include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
+#include "fakes/FakeSockets.h"
 #include "fakes/FakeTimers.h"
 #include "fakes/FakeWindowSystem.h"
 
@@ -38,9 +40,63 @@ private:
     fakes::FakeTimers timers_;
 };
 
+// The fake network settles attempts as a real one would: the listening port
+// waits for the peer to accept, every other port refuses.
+class FakeSocketSubject : public SocketSubject {
+public:
+    platform::Sockets& Sockets() override { return sockets_; }
+    std::uint16_t ListeningPort() override { return 4040; }
+    std::uint16_t ClosedPort() override { return 4041; }
+
+    bool RunUntil(const std::function<bool()>& done, std::uint32_t) override {
+        for (std::size_t i = 0; i < sockets_.AttemptCount(); ++i) {
+            fakes::FakeSocketPeer& attempt = sockets_.Attempt(i);
+            if (!attempt.Settled() && attempt.Open() && !Listening(attempt)) attempt.Refuse();
+        }
+        return done();
+    }
+
+    bool AcceptPeer() override {
+        for (std::size_t i = sockets_.AttemptCount(); i-- > 0;) {
+            fakes::FakeSocketPeer& attempt = sockets_.Attempt(i);
+            if (attempt.Settled() || !attempt.Open() || !Listening(attempt)) continue;
+            // Room for a few chunks, so that a sender can fill it.
+            attempt.SetWindow(256 * 1024);
+            attempt.Accept();
+            peer_ = &attempt;
+            return true;
+        }
+        return false;
+    }
+
+    void PeerSend(const std::string& bytes) override { peer_->Send(bytes); }
+    std::string PeerReceive(std::size_t) override { return peer_->TakeReceived(); }
+    void PeerClose() override { peer_->Close(); }
+
+private:
+    bool Listening(const fakes::FakeSocketPeer& attempt) {
+        return attempt.Address() == "127.0.0.1" && attempt.Port() == ListeningPort();
+    }
+
+    fakes::FakeSockets sockets_;
+    fakes::FakeSocketPeer* peer_ = nullptr;
+};
+
+class FakeFileSystemSubject : public FileSystemSubject {
+public:
+    FakeFileSystemSubject() { files_.AddFolder("C:\\Temp\\Scratch"); }
+    platform::FileSystem& Files() override { return files_; }
+    std::string ScratchFolder() override { return "C:\\Temp\\Scratch\\"; }
+
+private:
+    fakes::FakeFileSystem files_;
+};
+
 } // namespace
 
+std::unique_ptr<FileSystemSubject> MakeFileSystemSubject() { return std::make_unique<FakeFileSystemSubject>(); }
 std::unique_ptr<TimerSubject> MakeTimerSubject() { return std::make_unique<FakeTimerSubject>(); }
+std::unique_ptr<SocketSubject> MakeSocketSubject() { return std::make_unique<FakeSocketSubject>(); }
 std::unique_ptr<RegistrySubject> MakeRegistrySubject() { return std::make_unique<FakeRegistrySubject>(); }
 std::unique_ptr<WindowSubject> MakeWindowSubject() { return std::make_unique<FakeWindowSubject>(); }
 

@@ -1,8 +1,9 @@
 #pragma once
-// The settings dialog on fake services: an in-memory registry, socket
-// holders, a folder of language files beside the program, and a count of the
+// The settings dialog on fake services: an in-memory registry, sockets
+// in memory, a folder of language files beside the program, and a count of the
 // times the origins were switched off.
 #include "fakes/FakeRegistry.h"
+#include "fakes/FakeSockets.h"
 #include "fakes/FakeUi.h"
 #include "settings/SettingsDefaults.h"
 #include "settings/SettingsForm.h"
@@ -41,7 +42,10 @@ protected:
 
     fakes::FakeRegistry registry;
     SettingsStore store{registry};
-    input::TClientSocket client;
+    fakes::FakeSockets sockets;
+    // Made before the application it runs on, so that it outlives the dialog
+    // that uses it; it touches the application only when an event comes.
+    input::TClientSocket client{sockets, ui.app};
     feedback::TServerSocket server;
     int originsSwitchedOff = 0;
     std::function<void()> onSwitchOff;

@@ -185,6 +185,32 @@ TEST_F(SettingsFormTest, TheHostButtonAsksForTheHostAndACancelKeepsTheOldOne) {
     EXPECT_EQ(store.ReadSettingString("TCP/IP client host"), "mediapc");
 }
 
+TEST_F(SettingsFormTest, WhileTheClientIsActiveANewPortOrHostIsShownAsRefusedAndNeitherTakenNorStored) {
+    StoreFirstRunDefaults();
+    store.WriteSettingBool("Use TCP/IP", true);
+    form->LoadFromSettings(store);
+    form->Show();
+    client.SetActive(true);
+    registry.valuesWritten.clear();
+
+    ui.dialogs.ExpectMessageBox("Can't change value while socket is active");
+    form->TCPIPPortUpDwn.UserClickUp();
+    EXPECT_EQ(client.Port(), 1024);
+    ui.dialogs.ExpectPrompt("TCP/IP connection", "mediapc")
+        .ExpectMessageBox("Can't change value while socket is active");
+    form->TCPIPHostBtn.UserClicked();
+    EXPECT_EQ(client.Host(), "localhost");
+    EXPECT_TRUE(registry.valuesWritten.empty());
+    EXPECT_EQ(store.ReadSettingInteger("TCP/IP client port"), 1024);
+    EXPECT_EQ(store.ReadSettingString("TCP/IP client host"), "localhost");
+
+    // Cancelling proposes the host it has, which is no change.
+    ui.dialogs.ExpectPromptCancel("TCP/IP connection");
+    form->TCPIPHostBtn.UserClicked();
+    EXPECT_EQ(store.ReadSettingString("TCP/IP client host"), "localhost");
+    EXPECT_TRUE(client.Active());
+}
+
 TEST_F(SettingsFormTest, TheAVerMediaButtonFollowsItsBoxAndAsksForTheWindowTitle) {
     store.WriteSettingString("AVerMedia window", "AVerMedia TV Tuner 98");
     form->AverChBx.UserClicked();

@@ -1,0 +1,312 @@
+// The origins of remote codes switched on and off as one unit, each origin's
+// own start and stop, and the serial receiver's start-up handshake.
+#include "core/Exception.h"
+#include "core/MainForm.h"
+#include "input/AVerForm.h"
+#include "input/TestOriginForm.h"
+#include "settings/SettingsForm.h"
+
+namespace orvane::core {
+
+namespace {
+
+// A caption without its first "&" and its first ":".
+std::string Cleaned(std::string caption) {
+    if (auto amp = caption.find('&'); amp != std::string::npos) caption.erase(amp, 1);
+    if (auto colon = caption.find(':'); colon != std::string::npos) caption.erase(colon, 1);
+    return caption;
+}
+
+// The list's item as the component's value of the same order; a list with no
+// valid choice leaves the component's value as it is.
+template <typename Value>
+Value Chosen(const ui::TComboBox& list, Value last, Value current) {
+    const int index = list.ItemIndex();
+    return index >= 0 && index <= static_cast<int>(last) ? static_cast<Value>(index) : current;
+}
+
+constexpr std::int32_t kTVParamQuery = 17;
+
+} // namespace
+
+void TMainForm::AttachOriginWindows(input::TAVerForm& aver, input::TTestOriginForm& viewer) {
+    averForm_ = &aver;
+    viewer_ = &viewer;
+    aver.OnRemoteCode = [this](std::int32_t code) { AVerRemoteCode(code); };
+}
+
+// ---- Switching as one unit ----
+
+std::array<TMainForm::OriginSlot, TMainForm::kOriginCount> TMainForm::OriginSlots() {
+    settings::TSettingsForm& f = *settingsForm_;
+    return {{{&f.SerialBasedChBx, &TMainForm::SerialOrigin},
+             {&f.UIRServerChBx, &TMainForm::UIRServerOrigin},
+             {&f.AverChBx, &TMainForm::AVerOrigin},
+             {&f.BestBuyChBx, &TMainForm::BestBuyOrigin},
+             {&f.CreativeiNFRAChBx, &TMainForm::CreativeOrigin},
+             {&f.KeyboardChBx, &TMainForm::KeyboardOrigin},
+             {&f.TCPIPChBX, &TMainForm::TCPIPOrigin}}};
+}
+
+void TMainForm::EnableOriginMenuClick(ui::Component*) {
+    EnableOriginMenu.SetChecked(!EnableOriginMenu.Checked());
+    WriteSettingBool("Origin enabled", EnableOriginMenu.Checked());
+    SwitchOrigins(EnableOriginMenu.Checked());
+}
+
+bool TMainForm::SwitchOrigins(bool on) {
+    bool ok = true;
+    IncomingSequence.Clear();
+    const auto slots = OriginSlots();
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const OriginSlot& slot = slots[i];
+        if (on) {
+            if (!slot.box->Checked()) continue;
+            // The TV application's window is renamed whatever failed before it.
+            const bool always = slot.routine == &TMainForm::AVerOrigin;
+            if (!ok && !always) continue;
+            const bool started = (this->*slot.routine)(true);
+            originRunning_[i] = started;
+            if (!always) ok = started;
+        } else if (originRunning_[i]) {
+            // Stopped even when its box was cleared since it started.
+            (this->*slot.routine)(false);
+            originRunning_[i] = false;
+        }
+    }
+    if (!on) StatBar.SetPanelText(kOriginsPanel, "");
+    if (on && ok) {
+        EnableOriginMenu.SetChecked(true);
+        StatBar.SetPanelText(kOriginsPanel, OriginsStatusText());
+    } else {
+        EnableOriginMenu.SetChecked(false);
+        StatBar.SetPanelText(kOriginsPanel, "");
+    }
+    return ok;
+}
+
+std::string TMainForm::OriginsStatusText() {
+    std::string text = Cleaned(EnableOriginMenu.Caption()) + ": ";
+    bool first = true;
+    for (const OriginSlot& slot : OriginSlots()) {
+        if (!slot.box->Checked()) continue;
+        if (!first) text += ", ";
+        text += Cleaned(slot.box->GetTextProperty("Caption"));
+        first = false;
+    }
+    return text;
+}
+
+void TMainForm::InitializationFailed(const std::string& text) {
+    App().MessageBox(Translate(text), Translate("Initialization result"), ui::mb::Ok | ui::mb::IconWarning);
+}
+
+// ---- Serial receiver ----
+
+bool TMainForm::SerialOrigin(bool on) {
+    if (!on) {
+        ComPort.ClosePort();
+        // A handshake cut short would otherwise go on talking to a closed
+        // port and leave the hourglass up.
+        if (UIRTimer.Enabled() || SerialInitState < 3) EndHandshake();
+        return true;
+    }
+    const settings::TSettingsForm& f = *settingsForm_;
+    ComPort.SetPort(Chosen(f.PortCoBx, input::TPortType::COM8, ComPort.Port()));
+    ComPort.SetBaudRate(Chosen(f.SpeedCoBx, input::TBaudRate::br115200, ComPort.BaudRate()));
+    ComPort.Parity().SetBits(Chosen(f.ParityCoBx, input::TParityBits::prSpace, ComPort.Parity().Bits()));
+    ComPort.SetDataBits(Chosen(f.DataBitsCoBx, input::TDataBits::dbEight, ComPort.DataBits()));
+    ComPort.SetStopBits(Chosen(f.StopBitsCoBx, input::TStopBits::sbTwoStopBits, ComPort.StopBits()));
+    if (!ComPort.OpenPort()) {
+        InitializationFailed("Cannot open serial port COM" + std::to_string(static_cast<int>(ComPort.Port()) + 1));
+        return false;
+    }
+    App().SetCursor(ui::Cursor::HourGlass);
+    ComPort.SetDtrLine(false);
+    // Only a reset: a port whose driver has no RTS (many adapters, virtual
+    // ports) must still work with a receiver that does not need it. Raising
+    // RTS when the settings ask for it does report the failure.
+    try {
+        ComPort.SetRtsLine(false);
+    } catch (const EComPort&) {
+    }
+    SerialInitState = 0;
+    UIRTimer.SetInterval(300);
+    UIRTimer.SetEnabled(true);
+    return true;
+}
+
+// Lines low for 300 ms, lines up for 300 ms, "I", 100 ms, "R": the receiver
+// is ready. One step per tick.
+void TMainForm::UIRTimerTimer(ui::Component*) {
+    UIRTimer.SetEnabled(false);
+    try {
+        HandshakeStep();
+    } catch (...) {
+        // The greeting is abandoned; the hourglass must not outlive it.
+        EndHandshake();
+        throw;
+    }
+}
+
+void TMainForm::HandshakeStep() {
+    switch (SerialInitState) {
+    case 0:
+        if (settingsForm_->DTRChBx.Checked()) ComPort.SetDtrLine(true);
+        if (settingsForm_->RTSChBx.Checked()) ComPort.SetRtsLine(true);
+        SerialInitState = 1;
+        UIRTimer.SetInterval(300);
+        UIRTimer.SetEnabled(true);
+        break;
+    case 1:
+        ComPort.WriteText("I", true);
+        SerialInitState = 2;
+        UIRTimer.SetInterval(100);
+        UIRTimer.SetEnabled(true);
+        break;
+    case 2:
+        ComPort.WriteText("R", true);
+        SerialInitState = 3;
+        App().SetCursor(ui::Cursor::Default);
+        break;
+    default:
+        break;
+    }
+}
+
+void TMainForm::EndHandshake() {
+    UIRTimer.SetEnabled(false);
+    App().SetCursor(ui::Cursor::Default);
+}
+
+// ---- Origins that start nothing ----
+
+bool TMainForm::UIRServerOrigin(bool) { return true; }
+bool TMainForm::CreativeOrigin(bool) { return true; }
+
+// ---- AVerMedia TV remote: the TV application finds our window by title ----
+
+
+bool TMainForm::AVerOrigin(bool on) {
+    if (averForm_)
+        averForm_->SetCaption(on ? ReadSettingString("AVerMedia window") : input::TAVerForm::kIdleCaption);
+    return true;
+}
+
+// ---- BestBuy EasyTV: "grappler.dll" polled every 50 ms ----
+
+bool TMainForm::BestBuyOrigin(bool on) {
+    if (!on) {
+        BestBuyTimer.SetEnabled(false);
+        getTVParam_ = 0;
+        grappler_.reset();
+        return true;
+    }
+    if (!grappler_) {
+        grappler_ = platform_.libraries.Load("grappler.dll");
+        if (!grappler_) {
+            InitializationFailed("Cannot load GRAPPLER.DLL");
+            return false;
+        }
+    }
+    if (!getTVParam_) {
+        getTVParam_ = grappler_->Find("GetTVParam");
+        if (!getTVParam_) {
+            InitializationFailed("Cannot link with GRAPPLER.DLL");
+            return false;
+        }
+    }
+    BestBuyTimer.SetEnabled(true);
+    return true;
+}
+
+void TMainForm::BestBuyTimerTimer(ui::Component*) {
+    BestBuyTimer.SetEnabled(false);
+    if (grappler_ && getTVParam_) {
+        const std::int32_t code = input::TVCardCode(grappler_->CallWithInteger(getTVParam_, kTVParamQuery));
+        if (ViewerShown())
+            ViewerLine(input::TVCardViewerLine(code));
+        else
+            ProcessSingleValue(code);
+    }
+    BestBuyTimer.SetEnabled(true);
+}
+
+// ---- Keyboard trapping: the hook library carried inside the program ----
+
+bool TMainForm::KeyboardOrigin(bool on) {
+    if (!on) {
+        if (keyHookStop_) keyHook_->CallWithoutArguments(keyHookStop_);
+        return true;
+    }
+    if (!keyHook_) {
+        keyHook_ = platform_.libraries.Load(KeyHookFileSrc.FileName());
+        if (!keyHook_) {
+            InitializationFailed("Cannot load KEYHOOK.DLL");
+            return false;
+        }
+    }
+    if (!keyHookStart_) keyHookStart_ = keyHook_->Find("KeyHook_Start");
+    if (!keyHookStop_) keyHookStop_ = keyHook_->Find("KeyHook_Stop");
+    if (!keyHookStart_) {
+        InitializationFailed("Cannot link with KEYHOOK.DLL");
+        return false;
+    }
+    if (keyHookStop_) keyHook_->CallWithoutArguments(keyHookStop_);
+    keyHook_->CallWithWindow(keyHookStart_, Handle());
+    return true;
+}
+
+void TMainForm::KeyHookMessage(std::uintptr_t wParam, std::intptr_t lParam) {
+    const auto keystrokeData = static_cast<std::int32_t>(lParam);
+    if (!input::IsKeyPress(keystrokeData)) return;
+    const auto virtualKey = static_cast<std::int32_t>(wParam);
+    if (ViewerShown())
+        ViewerLine(input::KeyViewerLine(ViewerFormat(), virtualKey,
+                                        ViewerFormat() == input::DataFormat::Ascii
+                                            ? platform_.windows.KeyName(keystrokeData)
+                                            : std::string()));
+    else
+        ProcessSingleValue(virtualKey);
+}
+
+// ---- AVerMedia remote ----
+
+void TMainForm::AVerRemoteCode(std::int32_t code) {
+    if (ViewerShown())
+        ViewerLine(input::TVViewerLine(ViewerFormat(), code));
+    else
+        ProcessSingleValue(code);
+}
+
+// ---- The origin test viewer ----
+
+bool TMainForm::ViewerShown() const { return viewer_ && viewer_->Visible(); }
+
+input::DataFormat TMainForm::ViewerFormat() const {
+    const int index = viewer_ ? viewer_->DataFormatCoBx.ItemIndex() : 0;
+    return index >= 0 && index <= 2 ? static_cast<input::DataFormat>(index) : input::DataFormat::Decimal;
+}
+
+void TMainForm::ViewerLine(const std::string& line) { viewer_->Memo.Lines.Add(line); }
+
+// ---- TCP/IP client ----
+
+bool TMainForm::TCPIPOrigin(bool on) {
+    ClientSocket.SetActive(on);
+    return true;
+}
+
+void TMainForm::ClientSocketRead(ui::Component*) {
+    const std::string text = ClientSocket.ReceiveText();
+    // The server hears back what it sent, whatever becomes of it here.
+    ClientSocket.SendText(text);
+    if (ViewerShown()) {
+        ViewerLine(text);
+        return;
+    }
+    input::FillFromText(IncomingSequence, text);
+    ProcessDataSequence();
+}
+
+} // namespace orvane::core

@@ -1,0 +1,55 @@
+#include "platform/win32/Win32Libraries.h"
+
+#include <windows.h>
+
+namespace orvane::platform::win32 {
+namespace {
+
+class Win32Library : public Library {
+public:
+    explicit Win32Library(HMODULE module) : module_(module) {}
+    ~Win32Library() override { FreeLibrary(module_); }
+    Win32Library(const Win32Library&) = delete;
+    Win32Library& operator=(const Win32Library&) = delete;
+
+    EntryPoint Find(const std::string& name) override {
+        return reinterpret_cast<EntryPoint>(reinterpret_cast<void*>(GetProcAddress(module_, name.c_str())));
+    }
+
+    std::int32_t CallWithInteger(EntryPoint entry, std::int32_t argument) override {
+        if (!entry) return 0;
+        return As<std::int32_t(WINAPI*)(std::int32_t)>(entry)(argument);
+    }
+
+    void CallWithWindow(EntryPoint entry, WindowHandle window) override {
+        // Declared with a result so that an entry returning BOOL in EAX and
+        // one returning nothing are called alike under stdcall.
+        if (entry) As<UINT_PTR(WINAPI*)(HWND)>(entry)(reinterpret_cast<HWND>(window));
+    }
+
+    void CallWithoutArguments(EntryPoint entry) override {
+        if (entry) As<void(WINAPI*)()>(entry)();
+    }
+
+private:
+    template <typename Proc>
+    static Proc As(EntryPoint entry) {
+        return reinterpret_cast<Proc>(reinterpret_cast<void*>(entry));
+    }
+
+    HMODULE module_;
+};
+
+} // namespace
+
+std::unique_ptr<Library> Win32LibraryLoader::Load(const std::string& fileName) {
+    // A missing or broken library fails quietly here; the caller says so in
+    // its own words instead of the system's error box.
+    const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    HMODULE module = fileName.empty() ? nullptr : LoadLibraryA(fileName.c_str());
+    SetErrorMode(previousMode);
+    if (!module) return nullptr;
+    return std::make_unique<Win32Library>(module);
+}
+
+} // namespace orvane::platform::win32

@@ -1,0 +1,223 @@
+#include "platform/win32/Win32Sockets.h"
+
+// winsock2.h before windows.h, or windows.h brings the old winsock.h.
+#include <winsock2.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <map>
+#include <stdexcept>
+#include <utility>
+
+namespace orvane::platform::win32 {
+namespace {
+
+const char kSocketWindowClass[] = "OrvaneSocketWindow";
+// Each connection's events come as a message of its own in this range.
+constexpr UINT kFirstMessage = WM_APP + 0x100;
+constexpr UINT kLastMessage = 0xBFFF;
+constexpr long kEvents = FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE;
+
+// The error of the Winsock call that just failed; one that sets none must not
+// make the failure read as success.
+SocketError LastSocketError() {
+    const int error = WSAGetLastError();
+    return error != 0 ? error : WSASYSCALLFAILURE;
+}
+
+struct Entry {
+    SOCKET socket = INVALID_SOCKET;
+    SocketEventHandler onEvent;
+};
+
+} // namespace
+
+struct Win32Sockets::State {
+    ~State() {
+        if (started) WSACleanup();
+    }
+
+    bool started = false;
+    SocketError startupError = 0;
+    HWND window = nullptr;
+    DWORD windowError = 0;
+    UINT nextMessage = kFirstMessage;
+    std::map<UINT, std::shared_ptr<Entry>> entries;
+    SocketErrorSink sink;
+
+    // A message number no open connection uses.
+    UINT TakeMessage() {
+        while (entries.count(nextMessage)) Advance();
+        const UINT message = nextMessage;
+        Advance();
+        return message;
+    }
+
+    void Report(const std::exception& error) noexcept {
+        try {
+            if (sink)
+                sink(error);
+            else
+                OutputDebugStringA(error.what());
+        } catch (...) {
+            // The sink is the last stop before the system's frames; nothing may pass.
+        }
+    }
+
+private:
+    void Advance() { nextMessage = nextMessage == kLastMessage ? kFirstMessage : nextMessage + 1; }
+};
+
+namespace {
+
+LRESULT CALLBACK SocketWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message < kFirstMessage || message > kLastMessage) return DefWindowProcA(window, message, wParam, lParam);
+    auto* state = reinterpret_cast<Win32Sockets::State*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!state) return 0;
+    auto it = state->entries.find(message);
+    // Left over from a socket closed since it was posted.
+    if (it == state->entries.end() || it->second->socket != static_cast<SOCKET>(wParam)) return 0;
+    // Held for the whole call: the handler may close its own connection.
+    const std::shared_ptr<Entry> entry = it->second;
+    try {
+        if (entry->onEvent)
+            entry->onEvent(static_cast<SocketEvent>(WSAGETSELECTEVENT(lParam)),
+                           static_cast<SocketError>(WSAGETSELECTERROR(lParam)));
+    } catch (const std::exception& error) {
+        state->Report(error);
+    } catch (...) {
+        state->Report(std::runtime_error("A socket handler raised an unknown exception"));
+    }
+    return 0;
+}
+
+class Win32Connection : public SocketConnection {
+public:
+    Win32Connection(std::shared_ptr<Win32Sockets::State> state, UINT message, SOCKET socket)
+        : state_(std::move(state)), message_(message), socket_(socket) {}
+    Win32Connection(const Win32Connection&) = delete;
+    Win32Connection& operator=(const Win32Connection&) = delete;
+
+    ~Win32Connection() override {
+        state_->entries.erase(message_);
+        closesocket(socket_);
+    }
+
+    SocketResult<std::uint32_t> Pending() override {
+        u_long waiting = 0;
+        if (ioctlsocket(socket_, FIONREAD, &waiting) == SOCKET_ERROR) return {0, {LastSocketError(), "ioctlsocket"}};
+        return {static_cast<std::uint32_t>(waiting), {}};
+    }
+
+    SocketResult<std::string> Receive(std::uint32_t count) override {
+        std::string bytes(std::min<std::uint32_t>(count, INT_MAX), '\0');
+        if (bytes.empty()) return {};
+        const int received = recv(socket_, bytes.data(), static_cast<int>(bytes.size()), 0);
+        if (received == SOCKET_ERROR) {
+            const SocketError error = LastSocketError();
+            if (error == WSAEWOULDBLOCK) return {};
+            return {{}, {error, "recv"}};
+        }
+        bytes.resize(static_cast<std::size_t>(received));
+        return {std::move(bytes), {}};
+    }
+
+    SocketResult<std::size_t> Send(std::string_view bytes) override {
+        if (bytes.empty()) return {};
+        const int size = static_cast<int>(std::min<std::size_t>(bytes.size(), INT_MAX));
+        const int sent = send(socket_, bytes.data(), size, 0);
+        if (sent == SOCKET_ERROR) {
+            const SocketError error = LastSocketError();
+            if (error == WSAEWOULDBLOCK) return {};
+            return {0, {error, "send"}};
+        }
+        return {static_cast<std::size_t>(sent), {}};
+    }
+
+private:
+    std::shared_ptr<Win32Sockets::State> state_;
+    UINT message_;
+    SOCKET socket_;
+};
+
+SocketResult<std::unique_ptr<SocketConnection>> Failed(SocketError error, const char* api) {
+    return {nullptr, {error, api}};
+}
+
+} // namespace
+
+Win32Sockets::Win32Sockets() : state_(std::make_shared<State>()) {
+    WSADATA data{};
+    state_->startupError = WSAStartup(MAKEWORD(2, 2), &data);
+    state_->started = state_->startupError == 0;
+
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = SocketWindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kSocketWindowClass;
+    RegisterClassA(&windowClass); // already registered by an earlier instance is fine
+    state_->window = CreateWindowExA(0, kSocketWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                     GetModuleHandleA(nullptr), nullptr);
+    if (state_->window)
+        SetWindowLongPtrA(state_->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state_.get()));
+    else
+        state_->windowError = GetLastError();
+}
+
+Win32Sockets::~Win32Sockets() {
+    if (!state_->window) return;
+    SetWindowLongPtrA(state_->window, GWLP_USERDATA, 0);
+    DestroyWindow(state_->window);
+    state_->window = nullptr;
+}
+
+void Win32Sockets::SetErrorSink(SocketErrorSink sink) { state_->sink = std::move(sink); }
+
+SocketResult<std::unique_ptr<SocketConnection>> Win32Sockets::Connect(const std::string& host, std::uint16_t port,
+                                                                      SocketEventHandler onEvent) {
+    if (!state_->started) return Failed(state_->startupError, "WSAStartup");
+    if (!state_->window) return Failed(static_cast<SocketError>(state_->windowError), "CreateWindowEx");
+
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = inet_addr(host.c_str());
+    if (address.sin_addr.s_addr == INADDR_NONE) {
+        const hostent* found = gethostbyname(host.c_str());
+        if (!found) return Failed(LastSocketError(), "gethostbyname");
+        if (found->h_addrtype != AF_INET || found->h_length != sizeof(address.sin_addr) || !found->h_addr_list[0])
+            return Failed(WSANO_DATA, "gethostbyname");
+        std::memcpy(&address.sin_addr, found->h_addr_list[0], sizeof(address.sin_addr));
+    }
+
+    const SOCKET socket = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (socket == INVALID_SOCKET) return Failed(LastSocketError(), "socket");
+    const UINT message = state_->TakeMessage();
+    auto entry = std::make_shared<Entry>();
+    entry->socket = socket;
+    entry->onEvent = std::move(onEvent);
+    state_->entries[message] = entry;
+    // From here the connection closes the socket and forgets its entry.
+    auto connection = std::make_unique<Win32Connection>(state_, message, socket);
+
+    if (WSAAsyncSelect(socket, state_->window, message, kEvents) == SOCKET_ERROR)
+        return Failed(LastSocketError(), "WSAAsyncSelect");
+    if (connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == SOCKET_ERROR) {
+        const SocketError error = LastSocketError();
+        if (error != WSAEWOULDBLOCK) return Failed(error, "connect");
+    }
+    return {std::move(connection), {}};
+}
+
+std::string Win32Sockets::ErrorText(SocketError error) const {
+    char text[512] = {};
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                        static_cast<DWORD>(error), 0, text, sizeof(text), nullptr);
+    std::string message(text, length);
+    while (!message.empty() && std::strchr(" \t\r\n.", message.back())) message.pop_back();
+    return message.empty() ? "Unknown error" : message;
+}
+
+} // namespace orvane::platform::win32

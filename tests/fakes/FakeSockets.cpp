@@ -1,0 +1,210 @@
+#include "fakes/FakeSockets.h"
+
+#include "core/Text.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace orvane::fakes {
+
+using platform::SocketError;
+using platform::SocketEvent;
+using platform::SocketFailure;
+using platform::SocketResult;
+
+namespace {
+
+// Four numbers of 0 to 255 joined by dots: inet_addr takes it without a lookup.
+bool IsDottedAddress(const std::string& host) {
+    int parts = 0;
+    std::size_t at = 0;
+    while (at <= host.size()) {
+        const std::size_t end = std::min(host.find('.', at), host.size());
+        const std::string part = host.substr(at, end - at);
+        if (part.empty() || part.size() > 3 || !std::all_of(part.begin(), part.end(), [](char c) {
+                return c >= '0' && c <= '9';
+            }))
+            return false;
+        if (std::stoi(part) > 255) return false;
+        ++parts;
+        at = end + 1;
+    }
+    return parts == 4;
+}
+
+} // namespace
+
+// ---- the peer ----
+
+void FakeSocketPeer::Deliver(SocketEvent event, SocketError error) {
+    if (!handler_) return;
+    const auto handler = handler_;
+    (*handler)(event, error);
+}
+
+void FakeSocketPeer::Accept() {
+    if (settled_) throw std::logic_error("The connection attempt was settled already");
+    settled_ = true;
+    accepted_ = true;
+    Deliver(SocketEvent::Connect, 0);
+    Deliver(SocketEvent::Write, 0);
+}
+
+void FakeSocketPeer::Refuse(SocketError error) {
+    if (settled_) throw std::logic_error("The connection attempt was settled already");
+    settled_ = true;
+    Deliver(SocketEvent::Connect, error);
+}
+
+void FakeSocketPeer::Send(std::string_view bytes) {
+    if (!accepted_ || closed_) throw std::logic_error("The peer has no connection to send on");
+    if (!Open()) return;
+    input_.append(bytes);
+    Deliver(SocketEvent::Read, 0);
+}
+
+void FakeSocketPeer::Close() {
+    if (!accepted_) throw std::logic_error("The peer has no connection to close");
+    if (closed_) return;
+    closed_ = true;
+    Deliver(SocketEvent::Close, 0);
+}
+
+void FakeSocketPeer::Fail(SocketEvent event, SocketError error) {
+    settled_ = true;
+    failed_ = true;
+    Deliver(event, error);
+}
+
+std::string FakeSocketPeer::TakeReceived() {
+    std::string taken = std::move(received_);
+    received_.clear();
+    if (sendBlocked_) {
+        sendBlocked_ = false;
+        Deliver(SocketEvent::Write, 0);
+    }
+    return taken;
+}
+
+// ---- the program's end ----
+
+class FakeSocketConnection : public platform::SocketConnection {
+public:
+    FakeSocketConnection(FakeSockets& sockets, FakeSocketPeer& peer) : sockets_(sockets), peer_(peer) {}
+    ~FakeSocketConnection() override {
+        sockets_.Record("closesocket");
+        peer_.handler_.reset();
+    }
+
+    SocketResult<std::uint32_t> Pending() override {
+        sockets_.Record("ioctlsocket");
+        if (const SocketError error = sockets_.TakeFailure("ioctlsocket")) return {0, {error, "ioctlsocket"}};
+        return {static_cast<std::uint32_t>(peer_.input_.size()), {}};
+    }
+
+    SocketResult<std::string> Receive(std::uint32_t count) override {
+        if (count == 0) return {};
+        sockets_.Record("recv " + std::to_string(count));
+        if (const SocketError error = sockets_.TakeFailure("recv")) return {{}, {error, "recv"}};
+        const std::size_t taken = std::min<std::size_t>(count, peer_.input_.size());
+        std::string bytes = peer_.input_.substr(0, taken);
+        peer_.input_.erase(0, taken);
+        return {std::move(bytes), {}};
+    }
+
+    SocketResult<std::size_t> Send(std::string_view bytes) override {
+        if (bytes.empty()) return {};
+        sockets_.Record("send " + std::to_string(bytes.size()));
+        if (const SocketError error = sockets_.TakeFailure("send")) return {0, {error, "send"}};
+        if (!peer_.accepted_) return {0, {platform::socket_error::NotConnected, "send"}};
+        const std::size_t held = peer_.received_.size();
+        const std::size_t room = peer_.window_ > held ? peer_.window_ - held : 0;
+        const std::size_t taken = std::min(room, bytes.size());
+        // As in Winsock, only a send that would block promises a Write event.
+        if (taken == 0) peer_.sendBlocked_ = true;
+        peer_.received_.append(bytes.substr(0, taken));
+        return {taken, {}};
+    }
+
+private:
+    FakeSockets& sockets_;
+    FakeSocketPeer& peer_;
+};
+
+// ---- the service ----
+
+void FakeSockets::AddHost(const std::string& name, const std::string& address) { hosts_[UpperCase(name)] = address; }
+
+void FakeSockets::FailNext(const std::string& api, SocketError error) { failures_[api] = error; }
+
+SocketError FakeSockets::TakeFailure(const std::string& api) {
+    auto it = failures_.find(api);
+    if (it == failures_.end()) return 0;
+    const SocketError error = it->second;
+    failures_.erase(it);
+    return error;
+}
+
+FakeSocketPeer& FakeSockets::LastAttempt() {
+    if (peers_.empty()) throw std::out_of_range("No connection was attempted");
+    return *peers_.back();
+}
+
+SocketResult<std::unique_ptr<platform::SocketConnection>> FakeSockets::Connect(const std::string& host,
+                                                                               std::uint16_t port,
+                                                                               platform::SocketEventHandler onEvent) {
+    auto failed = [](SocketError error, const char* api) {
+        return SocketResult<std::unique_ptr<platform::SocketConnection>>{nullptr, SocketFailure{error, api}};
+    };
+    std::string address = host;
+    if (!IsDottedAddress(host)) {
+        Record("gethostbyname " + host);
+        if (const SocketError error = TakeFailure("gethostbyname")) return failed(error, "gethostbyname");
+        if (SameText(host, "localhost")) {
+            address = "127.0.0.1";
+        } else {
+            auto it = hosts_.find(UpperCase(host));
+            if (it == hosts_.end()) return failed(platform::socket_error::HostNotFound, "gethostbyname");
+            address = it->second;
+        }
+    }
+    Record("socket");
+    if (const SocketError error = TakeFailure("socket")) return failed(error, "socket");
+    for (const char* api : {"WSAAsyncSelect", "connect"}) {
+        Record(api == std::string("connect") ? "connect " + address + ":" + std::to_string(port) : api);
+        if (const SocketError error = TakeFailure(api)) {
+            Record("closesocket");
+            return failed(error, api);
+        }
+    }
+    auto peer = std::make_unique<FakeSocketPeer>();
+    peer->sockets_ = this;
+    peer->host_ = host;
+    peer->address_ = address;
+    peer->port_ = port;
+    peer->handler_ = std::make_shared<platform::SocketEventHandler>(std::move(onEvent));
+    peers_.push_back(std::move(peer));
+    return {std::make_unique<FakeSocketConnection>(*this, *peers_.back()), {}};
+}
+
+std::string FakeSockets::ErrorText(SocketError error) const {
+    // The texts Windows gives for the errors the tests use.
+    switch (error) {
+    case 10035: return "A non-blocking socket operation could not be completed immediately";
+    case platform::socket_error::ConnectionAborted:
+        return "An established connection was aborted by the software in your host machine";
+    case platform::socket_error::ConnectionReset: return "An existing connection was forcibly closed by the remote host";
+    case platform::socket_error::NotConnected:
+        return "A request to send or receive data was disallowed because the socket is not connected and (when "
+               "sending on a datagram socket using a sendto call) no address was supplied";
+    case platform::socket_error::TimedOut:
+        return "A connection attempt failed because the connected party did not properly respond after a period of "
+               "time, or established connection failed because connected host has failed to respond";
+    case platform::socket_error::ConnectionRefused:
+        return "No connection could be made because the target machine actively refused it";
+    case platform::socket_error::HostNotFound: return "No such host is known";
+    default: return "Unknown error";
+    }
+}
+
+} // namespace orvane::fakes

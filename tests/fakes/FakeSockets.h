@@ -1,0 +1,115 @@
+#pragma once
+// Sockets in memory. Every Connect is an attempt that the test sees (host and
+// port) and settles: it accepts it or refuses it with an error number. Then
+// the test plays the peer: it sends text, takes what the program sent, and
+// closes or fails the connection. Events are delivered at once, on the test's
+// thread, as the user-interface thread would get them; an exception raised by
+// a handler reaches the test that caused the event.
+#include "platform/Sockets.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane::fakes {
+
+class FakeSockets;
+
+// The far end of one attempt.
+class FakeSocketPeer {
+public:
+    const std::string& Host() const { return host_; }
+    // The address the host was looked up as ("127.0.0.1" for "localhost").
+    const std::string& Address() const { return address_; }
+    std::uint16_t Port() const { return port_; }
+    // The program still holds its socket.
+    bool Open() const { return handler_ != nullptr; }
+    // Accepted, and neither closed by either side nor failed.
+    bool Connected() const { return accepted_ && !closed_ && !failed_ && Open(); }
+    bool Settled() const { return settled_; }
+
+    // Completes the connection: Connect, then Write.
+    void Accept();
+    // Connect with this error; the program's socket stays useless.
+    void Refuse(platform::SocketError error = platform::socket_error::ConnectionRefused);
+    // Bytes for the program: queued, then Read. Bytes for a socket the
+    // program has closed go nowhere.
+    void Send(std::string_view bytes);
+    // A graceful close: Close with no error, at once. (Winsock holds it back
+    // until what was sent before has been read; the program must cope with
+    // both.) What was sent before stays readable. A second close does nothing.
+    void Close();
+    // Any event with an error, as the network reports it.
+    void Fail(platform::SocketEvent event, platform::SocketError error);
+
+    // What the program sent and the peer has not taken yet.
+    const std::string& Received() const { return received_; }
+    // Takes it. When a send found no room at all, Write follows.
+    std::string TakeReceived();
+    // The most bytes the peer holds untaken before sends are cut short;
+    // unlimited unless set.
+    void SetWindow(std::size_t bytes) { window_ = bytes; }
+    std::size_t Unread() const { return input_.size(); }
+
+private:
+    friend class FakeSockets;
+    friend class FakeSocketConnection;
+
+    void Deliver(platform::SocketEvent event, platform::SocketError error);
+
+    FakeSockets* sockets_ = nullptr;
+    std::string host_;
+    std::string address_;
+    std::uint16_t port_ = 0;
+    // Shared with the event being delivered: a handler may close the socket.
+    std::shared_ptr<platform::SocketEventHandler> handler_;
+    bool settled_ = false;
+    bool accepted_ = false;
+    bool closed_ = false;
+    bool failed_ = false;
+    bool sendBlocked_ = false;
+    std::size_t window_ = SIZE_MAX;
+    std::string input_;    // from the peer to the program
+    std::string received_; // from the program to the peer
+};
+
+class FakeSockets : public platform::Sockets {
+public:
+    // "localhost" and dotted addresses are always found; other names only
+    // when added here. Others fail with WSAHOST_NOT_FOUND on "gethostbyname".
+    void AddHost(const std::string& name, const std::string& address);
+    // The next call of that name ("gethostbyname", "socket", "WSAAsyncSelect",
+    // "connect", "ioctlsocket", "recv", "send") fails at once with error.
+    void FailNext(const std::string& api, platform::SocketError error);
+
+    // Every attempt, in order, including those the program has closed.
+    std::size_t AttemptCount() const { return peers_.size(); }
+    FakeSocketPeer& Attempt(std::size_t index) { return *peers_.at(index); }
+    // The latest; throws std::out_of_range when there was none.
+    FakeSocketPeer& LastAttempt();
+
+    // Every call, in order: "gethostbyname mediapc", "socket",
+    // "WSAAsyncSelect", "connect 127.0.0.1:1024", "ioctlsocket", "recv 2",
+    // "send 2", "closesocket".
+    const std::vector<std::string>& Calls() const { return calls_; }
+    void ClearCalls() { calls_.clear(); }
+
+    platform::SocketResult<std::unique_ptr<platform::SocketConnection>> Connect(
+        const std::string& host, std::uint16_t port, platform::SocketEventHandler onEvent) override;
+    std::string ErrorText(platform::SocketError error) const override;
+
+private:
+    friend class FakeSocketConnection;
+    void Record(std::string call) { calls_.push_back(std::move(call)); }
+    platform::SocketError TakeFailure(const std::string& api);
+
+    std::map<std::string, std::string> hosts_;
+    std::map<std::string, platform::SocketError> failures_;
+    std::vector<std::unique_ptr<FakeSocketPeer>> peers_;
+    std::vector<std::string> calls_;
+};
+
+} // namespace orvane::fakes
