@@ -83,8 +83,6 @@ private:
     // Counts connections, so that an event of a closed one is not taken for
     // the current one's.
     unsigned generation_ = 0;
-    // Received while the server was closing, before the socket went.
-    std::string received_;
     std::string unsent_;
 };
 
