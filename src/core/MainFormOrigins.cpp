@@ -74,7 +74,6 @@ bool TMainForm::SwitchOrigins(bool on) {
             originRunning_[i] = false;
         }
     }
-    if (!on) StatBar.SetPanelText(kOriginsPanel, "");
     if (on && ok) {
         EnableOriginMenu.SetChecked(true);
         StatBar.SetPanelText(kOriginsPanel, OriginsStatusText());
@@ -261,13 +260,11 @@ void TMainForm::KeyHookMessage(std::uintptr_t wParam, std::intptr_t lParam) {
     const auto keystrokeData = static_cast<std::int32_t>(lParam);
     if (!input::IsKeyPress(keystrokeData)) return;
     const auto virtualKey = static_cast<std::int32_t>(wParam);
-    if (ViewerShown())
-        ViewerLine(input::KeyViewerLine(ViewerFormat(), virtualKey,
-                                        ViewerFormat() == input::DataFormat::Ascii
-                                            ? platform_.windows.KeyName(keystrokeData)
-                                            : std::string()));
-    else
-        ProcessSingleValue(virtualKey);
+    if (!ViewerShown()) return ProcessSingleValue(virtualKey);
+    const input::DataFormat format = ViewerFormat();
+    // The system is asked for the key's name only when it is shown.
+    const std::string name = format == input::DataFormat::Ascii ? platform_.windows.KeyName(keystrokeData) : "";
+    ViewerLine(input::KeyViewerLine(format, virtualKey, name));
 }
 
 // ---- AVerMedia remote ----

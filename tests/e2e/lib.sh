@@ -52,6 +52,33 @@ driver() {
   wine "$ORVANE_BIN/orvane-driver.exe" "$@"
 }
 
+# What the driver reads, without the console's carriage returns.
+read_driver() {
+  driver "$@" | tr -d '\r'
+}
+
+# The main window's caption.
+TITLE="Orvane 4.0b"
+
+# Closes the main window and waits for the program to end.
+close_program() {
+  driver close "$TITLE"
+  orvane_wait_exit 20 || fail "the program did not close"
+}
+
+# Settings of the program, written as the program would read them.
+set_dword() { wine reg add 'HKCU\Software\Orvane' /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1; }
+set_text() { wine reg add 'HKCU\Software\Orvane' /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1; }
+
+# A first start from no settings at all writes the defaults; the test then
+# changes only what it needs.
+first_start() {
+  reset_registry
+  orvane_start
+  driver --timeout 30000 wait "$TITLE" || fail "no main window"
+  close_program
+}
+
 pass() {
   echo "PASS: $*"
 }

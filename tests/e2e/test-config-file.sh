@@ -5,8 +5,6 @@
 # a file that is no configuration says so; a missing one is forgotten silently.
 source "$(dirname "$0")/lib.sh"
 
-TITLE="Orvane 4.0b"
-read_driver() { driver "$@" | tr -d '\r'; }
 same() { # what, expected, actual
   [ "$2" = "$3" ] || fail "$1: expected
 $2
@@ -14,10 +12,6 @@ $2
 $3"
 }
 setting() { wine reg query 'HKCU\Software\Orvane' /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_SZ *//p"; }
-close_program() {
-  driver close "$TITLE"
-  orvane_wait_exit 20 || fail "the program did not close"
-}
 
 # 130 values of two digits: 125 fit on the "Code" line, the rest go on "Code1".
 code=$(for i in $(seq 0 124); do printf '%02X' "$i"; done)

@@ -11,11 +11,6 @@ demo_start() {
   ORVANE_PID=$!
 }
 
-# What the driver reads, without the console's carriage returns.
-read_driver() {
-  driver "$@" | tr -d '\r'
-}
-
 # equals WHAT EXPECTED ACTUAL
 equals() {
   [ "$3" = "$2" ] || fail "$1: got \"$3\", expected \"$2\""

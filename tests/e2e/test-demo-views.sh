@@ -10,9 +10,6 @@ source "$(dirname "$0")/lib.sh"
 T="Orvane demo: views"
 
 # The driver's output without the console's carriage returns.
-read_driver() {
-  driver "$@" | tr -d '\r'
-}
 
 same() { # what, expected, actual
   [ "$2" = "$3" ] || fail "$1: expected

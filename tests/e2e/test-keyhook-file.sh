@@ -5,7 +5,6 @@
 # names of their own, and each copy's file goes when that copy ends.
 source "$(dirname "$0")/lib.sh"
 
-TITLE="Orvane 4.0b"
 LIBRARY="$ORVANE_BIN/keyhook.dll"
 [ -f "$LIBRARY" ] || fail "keyhook.dll is not built in $ORVANE_BIN"
 other_pid=""

@@ -6,16 +6,8 @@
 # "remote,command" of the log; a code that matches nothing logs nothing.
 source "$(dirname "$0")/lib.sh"
 
-TITLE="Orvane 4.0b"
 TV_TITLE="AVerMedia TV Tuner 98"
 SOCAT_PID=""
-read_driver() { driver "$@" | tr -d '\r'; }
-set_dword() { wine reg add 'HKCU\Software\Orvane' /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1; }
-set_text() { wine reg add 'HKCU\Software\Orvane' /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1; }
-close_program() {
-  driver close "$TITLE"
-  orvane_wait_exit 20 || fail "the program did not close"
-}
 trap '[ -n "$SOCAT_PID" ] && kill "$SOCAT_PID" 2>/dev/null; e2e_cleanup' EXIT
 
 LOG="$E2E_WORK/commands.log"
@@ -100,10 +92,7 @@ socat TCP-LISTEN:$PORT,bind=127.0.0.1,reuseaddr SYSTEM:"sleep 2; printf AB; cat 
 SOCAT_PID=$!
 
 # A first start writes the defaults; then every message-based origin is on.
-reset_registry
-orvane_start
-driver --timeout 30000 wait "$TITLE" || fail "no main window"
-close_program
+first_start
 for name in "Use AVerMedia" "Use BestBuy" "Use keyboard trapping" "Use TCP/IP" "Origin enabled"; do
   set_dword "$name" 1
 done

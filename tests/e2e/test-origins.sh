@@ -6,17 +6,9 @@
 # is reported; the TCP/IP client connects to a server of the test.
 source "$(dirname "$0")/lib.sh"
 
-TITLE="Orvane 4.0b"
 PORTS='HKLM\Software\Wine\Ports'
 SOCAT_PIDS=()
-read_driver() { driver "$@" | tr -d '\r'; }
-set_dword() { wine reg add 'HKCU\Software\Orvane' /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1; }
-set_text() { wine reg add 'HKCU\Software\Orvane' /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1; }
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
-close_program() {
-  driver close "$TITLE"
-  orvane_wait_exit 20 || fail "the program did not close"
-}
 # Wine reads the port mapping when its server starts.
 map_com1() {
   wineserver -k >/dev/null 2>&1
@@ -45,10 +37,7 @@ only_origins() {
 
 # A first start writes the defaults; every scenario below changes only what
 # it needs.
-reset_registry
-orvane_start
-driver --timeout 30000 wait "$TITLE" || fail "no main window"
-close_program
+first_start
 
 # ---- The serial receiver ------------------------------------------------------
 socat pty,raw,echo=0,link="$E2E_WORK/com1" pty,raw,echo=0,link="$E2E_WORK/receiver" &

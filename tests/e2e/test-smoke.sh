@@ -5,7 +5,6 @@ source "$(dirname "$0")/lib.sh"
 
 reset_registry
 orvane_start
-TITLE="Orvane 4.0b"
 driver --timeout 20000 wait "$TITLE" || fail "the main window titled \"$TITLE\" did not appear"
 xdotool search --onlyvisible --name "^$TITLE\$" >/dev/null || fail "the main window is not visible on the display"
 

@@ -4,7 +4,6 @@
 # several are allowed; starting straight into the tray.
 source "$(dirname "$0")/lib.sh"
 
-TITLE="Orvane 4.0b"
 setting() { wine reg query 'HKCU\Software\Orvane' /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$0 ~ n {print $(NF-1), $NF}'; }
 second_pid=""
 stop_second() { [ -n "$second_pid" ] && kill "$second_pid" 2>/dev/null; wait "$second_pid" 2>/dev/null; second_pid=""; }

@@ -1,18 +1,10 @@
 #include "fakes/FakeLibraries.h"
 
+#include "core/Text.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace orvane::fakes {
-namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
-}
-
-} // namespace
 
 class FakeLibrary : public platform::Library {
 public:
@@ -79,13 +71,13 @@ std::unique_ptr<platform::Library> FakeLibraryLoader::Load(const std::string& fi
 
 int FakeLibraryLoader::LoadCount(const std::string& fileName) const {
     return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const std::string& line) {
-        return line.rfind("load ", 0) == 0 && SameName(line.substr(5), fileName);
+        return line.rfind("load ", 0) == 0 && SameText(line.substr(5), fileName);
     }));
 }
 
 FakeLibraryLoader::Provided* FakeLibraryLoader::FindProvided(const std::string& fileName) {
     for (Provided& p : provided_)
-        if (SameName(p.name, fileName)) return &p;
+        if (SameText(p.name, fileName)) return &p;
     return nullptr;
 }
 
