@@ -1,6 +1,6 @@
 #include "actions/LayoutsForm.h"
 
-#include "core/MainForm.h"
+#include "core/Model.h"
 
 #include <initializer_list>
 
@@ -68,12 +68,12 @@ TLayoutsForm::TLayoutsForm(Application& app) : TForm(app, "LayoutsForm") {
 }
 
 void TLayoutsForm::NewLayoutBtnClick(Component*) {
-    if (!main_ || !main_->Model) throw EInvalidOperation("The layout manager has no main window");
+    if (!model_ || !*model_) throw EInvalidOperation("The layout manager has no configuration");
     const std::string name = "My layout";
     TListItem* item = LayoutList.Add();
     item->SetCaption(name);
     // Bound to no window until its title is edited.
-    core::TLayout& layout = main_->Model->AddLayout(name, "(Application)", "(Window title)");
+    core::TLayout& layout = (*model_)->AddLayout(name, "(Application)", "(Window title)");
     item->SetData(&layout);
     LayoutList.SetSelected(item);
     LayoutListClick(nullptr);

@@ -9,8 +9,10 @@
 #include "ui/Panels.h"
 #include "ui/TreeView.h"
 
+#include <memory>
+
 namespace orvane::core {
-class TMainForm;
+class Configuration;
 }
 
 namespace orvane::actions {
@@ -19,8 +21,9 @@ class TLayoutsForm : public ui::TForm {
 public:
     explicit TLayoutsForm(ui::Application& app);
 
-    // The main window whose layouts the list mirrors, from entry 1 on.
-    void AttachMainForm(core::TMainForm& main) { main_ = &main; }
+    // The configuration whose layouts the list mirrors, from entry 1 on. The
+    // main window re-creates it on New and Open, so the owner is held.
+    void AttachConfiguration(const std::unique_ptr<core::Configuration>& model) { model_ = &model; }
 
     // A new layout named "My layout", bound to no window, at the end of the
     // main window's layouts and of the list, where it is selected. Only the
@@ -52,7 +55,7 @@ public:
     ui::TButton HelpBtn{*this, "HelpBtn"};
 
 private:
-    core::TMainForm* main_ = nullptr;
+    const std::unique_ptr<core::Configuration>* model_ = nullptr;
 };
 
 } // namespace orvane::actions

@@ -1,6 +1,6 @@
 // The program's entry point: the Win32 services, the control model's native
 // side, the program's windows, and the message loop.
-#include "core/Program.h"
+#include "program/Program.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32SerialPort.h"
 #include "ui/win32/Win32Dialogs.h"
@@ -22,7 +22,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // And what gets past a socket event's dispatch.
     platform.sockets.SetErrorSink([&app](const std::exception& failure) { app.HandleException(failure); });
 
-    core::Program program(app, platform.Services(), serialPorts);
+    program::Program program(app, platform.Services(), serialPorts);
     // A failure while starting is shown like any other; the program goes on
     // with what it has.
     app.Dispatch([&] { program.Start(); });

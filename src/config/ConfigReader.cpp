@@ -2,7 +2,8 @@
 
 #include "actions/LayoutsForm.h"
 #include "config/CodeText.h"
-#include "core/MainForm.h"
+#include "core/Model.h"
+#include "ui/TreeView.h"
 
 
 namespace orvane::config {
@@ -27,12 +28,12 @@ bool ConfigReader::IsConfiguration(const TBiggerIniFile& ini) {
     return VersionOf(ini) != 3 || ini.ReadInteger("Config", "NumComandos", -1) != -1;
 }
 
-ConfigReader::ConfigReader(const TBiggerIniFile& ini, core::TMainForm& main, actions::TLayoutsForm& layouts)
-    : ini_(ini), main_(main), layouts_(layouts), version_(VersionOf(ini)) {
+ConfigReader::ConfigReader(const TBiggerIniFile& ini, ConfigTarget& target, actions::TLayoutsForm& layouts)
+    : ini_(ini), target_(target), layouts_(layouts), version_(VersionOf(ini)) {
     const TSectionList& sections = ini.Sections();
     budget_ = kDefaultsAllowance + sections.Count();
     for (int i = 0; i < sections.Count(); ++i) budget_ += static_cast<long long>(sections.Lines(i).size());
-    for (ui::TTreeNode* root = main.CommandsTree.Items().GetFirstNode(); root; root = root->GetNextSibling())
+    for (ui::TTreeNode* root = target.TargetTree().Items().GetFirstNode(); root; root = root->GetNextSibling())
         lastRoot_ = root;
 }
 
@@ -43,8 +44,8 @@ bool ConfigReader::Take() {
 }
 
 ui::TTreeNode* ConfigReader::AddRemote() {
-    main_.NewRemoteMenuClick(nullptr);
-    lastRoot_ = lastRoot_ ? lastRoot_->GetNextSibling() : main_.CommandsTree.Items().GetFirstNode();
+    target_.AddRemote();
+    lastRoot_ = lastRoot_ ? lastRoot_->GetNextSibling() : target_.TargetTree().Items().GetFirstNode();
     return lastRoot_;
 }
 
@@ -73,7 +74,7 @@ void ConfigReader::ReadNodes() {
     // The old format numbers its nodes from 1.
     const int first = old ? 1 : 0;
     const int count = old ? ini_.ReadInteger("Config", "NumComandos", 0) : ini_.ReadInteger(kInformation, "Commands", 0);
-    ui::TTreeView& tree = main_.CommandsTree;
+    ui::TTreeView& tree = target_.TargetTree();
     ui::TTreeNode* remote = nullptr;
     for (int i = 0; i < count && Take(); ++i) {
         const int number = first + i;
@@ -82,7 +83,7 @@ void ConfigReader::ReadNodes() {
         if (ini_.ReadInteger(section, "Level", 0) != 0) {
             if (!remote) remote = AddRemote();
             if (tree.Selected() != remote) tree.SetSelected(remote);
-            main_.NewCommandMenuClick(nullptr);
+            target_.AddCommand();
             node = remote->GetLastChild();
         } else {
             node = remote = AddRemote();
@@ -103,8 +104,8 @@ void ConfigReader::ReadNodes() {
 
 void ConfigReader::ReadLayouts() {
     if (version_ != 4) return;
-    core::Configuration& model = *main_.Model;
-    ui::TTreeView& tree = main_.CommandsTree;
+    core::Configuration& model = target_.TargetModel();
+    ui::TTreeView& tree = target_.TargetTree();
     const int count = ini_.ReadInteger(kInformation, "Layouts", 0);
     for (int l = 0; l < count && Take(); ++l) {
         const std::string section = Numbered("L", l);
@@ -124,7 +125,7 @@ void ConfigReader::ReadLayouts() {
         const int actions = ini_.ReadInteger(section, "ActCount", 0);
         for (int a = 0; a < actions && Take(); ++a) {
             const std::string actionSection = section + Numbered("A", a);
-            main_.NewBtnClick(nullptr);
+            target_.AddAction();
             core::TAction& action = *model.CurrentAction;
             action.Name = ini_.ReadString(actionSection, "Name", Numbered("Action ", a));
             action.TrigEn = ini_.ReadInteger(actionSection, "TrigEn", 0);
@@ -143,10 +144,10 @@ void ConfigReader::ReadLayouts() {
                 // A remote adds each of its commands.
                 budget_ -= node->Count();
                 if (tree.Selected() != node) tree.SetSelected(node);
-                main_.CopyToActionMenuClick(nullptr);
+                target_.CopySelectionToAction();
             }
         }
-        main_.LayoutCoBxChange(nullptr);
+        target_.ShowCurrentLayout();
     }
 }
 

@@ -7,13 +7,11 @@
 // Version 4 files hold nodes "C0", "C1", ... and layouts; version 3 files
 // (the old format) hold nodes "1", "2", ... and no layouts.
 #include "config/BigIniFile.h"
+#include "config/ConfigTarget.h"
 
 #include <string>
 #include <vector>
 
-namespace orvane::core {
-class TMainForm;
-}
 namespace orvane::actions {
 class TLayoutsForm;
 }
@@ -31,7 +29,7 @@ public:
     // False for a file that is no configuration at all.
     static bool IsConfiguration(const TBiggerIniFile& ini);
 
-    ConfigReader(const TBiggerIniFile& ini, core::TMainForm& main, actions::TLayoutsForm& layouts);
+    ConfigReader(const TBiggerIniFile& ini, ConfigTarget& target, actions::TLayoutsForm& layouts);
 
     // Appends the file's remotes and commands to the commands tree. A command
     // that comes before any remote gets a new remote to hold it.
@@ -52,7 +50,7 @@ private:
     bool Take();
 
     const TBiggerIniFile& ini_;
-    core::TMainForm& main_;
+    ConfigTarget& target_;
     actions::TLayoutsForm& layouts_;
     const int version_;
     long long budget_;

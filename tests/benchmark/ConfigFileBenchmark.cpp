@@ -2,7 +2,7 @@
 // commands with 100-value codes, and 50 layouts of 40 actions, each with 3
 // triggers and 3 descriptions. The program runs on fakes; the file is real.
 #include "actions/LayoutsForm.h"
-#include "core/Program.h"
+#include "program/Program.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeSerialPort.h"
 #include "fakes/FakeUi.h"
@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-namespace orvane::core {
+namespace orvane::program {
 namespace {
 
 class LargeConfiguration {
@@ -86,6 +86,6 @@ void BM_SaveLargeConfiguration(benchmark::State& state) {
 BENCHMARK(BM_SaveLargeConfiguration)->Unit(benchmark::kMillisecond);
 
 } // namespace
-} // namespace orvane::core
+} // namespace orvane::program
 
 BENCHMARK_MAIN();

@@ -3,7 +3,7 @@
 // matches, and when none does. Every other command differs from the press at
 // its last value only, so each comparison runs its whole length. The program
 // runs on fakes.
-#include "core/Program.h"
+#include "program/Program.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeSerialPort.h"
 #include "fakes/FakeUi.h"
@@ -12,7 +12,7 @@
 
 #include <memory>
 
-namespace orvane::core {
+namespace orvane::program {
 namespace {
 
 constexpr int kRemotes = 100;
@@ -37,7 +37,7 @@ public:
                 node->SetData(&command);
             }
         }
-        RenumberNodes(main.CommandsTree);
+        main.RefreshCommandsTree();
         last_ = main.Model->Commands.back();
         for (TCommand* command : main.Model->Commands)
             if (command != last_) command->Code[kValues - 1] += 1000;
@@ -86,4 +86,4 @@ void BM_ProcessDataSequence_NoCommandMatches(benchmark::State& state) {
 BENCHMARK(BM_ProcessDataSequence_NoCommandMatches)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-} // namespace orvane::core
+} // namespace orvane::program

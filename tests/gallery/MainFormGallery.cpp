@@ -2,7 +2,7 @@
 // few remotes, a layout and an action, to see the trees, the combo boxes and
 // the action list with content in them.
 #include "Gallery.h"
-#include "core/MainForm.h"
+#include "program/MainForm.h"
 #include "platform/win32/Win32SerialPort.h"
 
 namespace orvane::gallery {
@@ -15,11 +15,11 @@ platform::SerialPorts& SerialPorts() {
 }
 
 const RegisterGalleryForm empty("MainForm", [](GalleryContext& c) -> ui::TForm& {
-    return c.app.CreateForm<core::TMainForm>(core::MainServices{c.platform, c.settings, SerialPorts()});
+    return c.app.CreateForm<program::TMainForm>(program::MainServices{c.platform, c.settings, SerialPorts()});
 });
 
 const RegisterGalleryForm filled("MainForm.Filled", [](GalleryContext& c) -> ui::TForm& {
-    auto& form = c.app.CreateForm<core::TMainForm>(core::MainServices{c.platform, c.settings, SerialPorts()});
+    auto& form = c.app.CreateForm<program::TMainForm>(program::MainServices{c.platform, c.settings, SerialPorts()});
     auto& tree = form.CommandsTree.Items();
     for (const char* remote : {"TV", "Hauppauge"}) {
         ui::TTreeNode* root = tree.Add(nullptr, remote);
@@ -52,8 +52,8 @@ const RegisterGalleryForm filled("MainForm.Filled", [](GalleryContext& c) -> ui:
         row->SetImageIndex(i);
     }
     form.AllAtOnceChBtn.SetEnabled(true);
-    form.StatBar.SetPanelText(core::TMainForm::kFileNamePanel, "C:\\Orvane\\home.orv");
-    form.StatBar.SetPanelText(core::TMainForm::kOriginsPanel, "Origin enabled: Serial port based");
+    form.StatBar.SetPanelText(program::TMainForm::kFileNamePanel, "C:\\Orvane\\home.orv");
+    form.StatBar.SetPanelText(program::TMainForm::kOriginsPanel, "Origin enabled: Serial port based");
     return form;
 });
 

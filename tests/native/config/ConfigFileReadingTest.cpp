@@ -1,10 +1,10 @@
 // Opening and importing configuration files: what the model becomes, the old
 // format, the defaults, and every kind of damage.
-#include "native/core/ProgramFixture.h"
+#include "native/program/ProgramFixture.h"
 
 #include <filesystem>
 
-namespace orvane::core {
+namespace orvane::program {
 namespace {
 
 class ConfigFileReading : public ProgramFixture {
@@ -252,4 +252,4 @@ TEST_F(ConfigFileReading, AMissingFileIsForgottenSilentlyAndAnUnreadableOneKeeps
 }
 
 } // namespace
-} // namespace orvane::core
+} // namespace orvane::program

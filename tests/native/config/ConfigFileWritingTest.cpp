@@ -1,12 +1,12 @@
 // Saving the configuration: the exact text, the backup, Save As, long codes,
 // and a save that fails.
 #include "config/BigIniFile.h"
-#include "native/core/ProgramFixture.h"
+#include "native/program/ProgramFixture.h"
 
 #include <filesystem>
 #include <sstream>
 
-namespace orvane::core {
+namespace orvane::program {
 namespace {
 
 class ConfigFileWriting : public ProgramFixture {
@@ -121,7 +121,7 @@ TEST_F(ConfigFileWriting, ACodeTooLongForOneLineContinuesOnNumberedKeysOfWholeVa
     TCommand& over = AddCommand(tv, "Over");
     for (int i = 0; i < 126; ++i) over.Append(i);
     TCommand& longest = AddCommand(tv, "Longest");
-    for (int i = 0; i <= kMaxCodeIndex; ++i) longest.Append(-i);
+    for (int i = 0; i <= core::kMaxCodeIndex; ++i) longest.Append(-i);
 
     const std::string path = PathOf("long.orv");
     SaveTo(path);
@@ -139,9 +139,9 @@ TEST_F(ConfigFileWriting, ACodeTooLongForOneLineContinuesOnNumberedKeysOfWholeVa
     ASSERT_EQ(commands.size(), 3u);
     EXPECT_EQ(commands[1]->Count(), 126);
     EXPECT_EQ(commands[1]->Code[125], 125);
-    ASSERT_EQ(commands[2]->Count(), kMaxCodeIndex + 1);
-    EXPECT_EQ(commands[2]->Code[kMaxCodeIndex], -kMaxCodeIndex);
+    ASSERT_EQ(commands[2]->Count(), core::kMaxCodeIndex + 1);
+    EXPECT_EQ(commands[2]->Code[core::kMaxCodeIndex], -core::kMaxCodeIndex);
 }
 
 } // namespace
-} // namespace orvane::core
+} // namespace orvane::program

@@ -3,7 +3,7 @@
 // through its handshake, remotes and commands put into the tree the way the
 // file reader leaves them, and presses sent as bytes, carrier edges or whole
 // codes.
-#include "core/Program.h"
+#include "program/Program.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeSerialPort.h"
 #include "fakes/FakeUi.h"
@@ -27,19 +27,19 @@ protected:
     RecognitionFixture() {
         platform.clock.frequency = 1'000'000; // one tick a microsecond
         line = &serialPorts.Add("COM1");
-        program = std::make_unique<core::Program>(ui.app, platform.Services(), serialPorts);
+        program = std::make_unique<program::Program>(ui.app, platform.Services(), serialPorts);
         program->Start();
         Main().ComPort.OpenPort();
         Main().SerialInitState = 3;
     }
 
-    core::TMainForm& Main() { return program->Main(); }
+    program::TMainForm& Main() { return program->Main(); }
     settings::TSettingsForm& Settings() { return program->Settings(); }
 
     ui::TTreeNode* Remote(const std::string& name) {
         ui::TTreeNode* node = Main().CommandsTree.Items().Add(nullptr, name);
         node->SetData(&Main().Model->NewRemoteRecord());
-        core::RenumberNodes(Main().CommandsTree);
+        Main().RefreshCommandsTree();
         return node;
     }
     core::TCommand& Command(ui::TTreeNode* remote, const std::string& name, std::initializer_list<int> code,
@@ -49,7 +49,7 @@ protected:
         command.Typematic = typematic;
         node->SetData(&command);
         for (int value : code) command.Append(value);
-        core::RenumberNodes(Main().CommandsTree);
+        Main().RefreshCommandsTree();
         return command;
     }
 
@@ -96,7 +96,7 @@ protected:
     fakes::FakePlatform platform;
     fakes::FakeSerialPorts serialPorts;
     fakes::FakeUi ui;
-    std::unique_ptr<core::Program> program;
+    std::unique_ptr<program::Program> program;
     fakes::FakeSerialLine* line = nullptr;
 
 private:

@@ -1,5 +1,5 @@
 #include "core/Exception.h"
-#include "core/FileType.h"
+#include "program/FileType.h"
 #include "fakes/FakePlatform.h"
 #include "settings/SettingsDefaults.h"
 #include "settings/SettingsStore.h"
@@ -97,7 +97,7 @@ TEST_F(SettingsStoreTest, FirstRunDefaultsAreWrittenInOrderWithTheirTypes) {
 }
 
 TEST_F(SettingsStoreTest, TheFileTypeIsRegisteredUnderClassesRootAndTheShellIsTold) {
-    core::RegisterFileType(fake.registry, fake.shell);
+    program::RegisterFileType(fake.registry, fake.shell);
     const std::string program = fake.shell.executablePath;
     auto value = [&](const char* path) { return fake.registry.Get(RootKey::ClassesRoot, path, "")->data; };
     EXPECT_EQ(value(".orv"), "Orvane");

@@ -1,6 +1,6 @@
 // The keyboard hook library that the program carries: written out to a
 // temporary file when the main window is made, gone when it is destroyed.
-#include "core/Program.h"
+#include "program/Program.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeSerialPort.h"
 #include "fakes/FakeUi.h"
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-namespace orvane::core {
+namespace orvane::program {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -81,4 +81,4 @@ TEST_F(KeyHookFileTest, ALibraryThatCannotBeWrittenOutIsReportedAndTheProgramSta
 }
 
 } // namespace
-} // namespace orvane::core
+} // namespace orvane::program

@@ -2,7 +2,7 @@
 // The program's start: the application's title, its eight windows created in
 // a fixed order, and the main window's show-time work, which needs all of
 // them and so starts once the last one exists.
-#include "core/MainForm.h"
+#include "program/MainForm.h"
 #include "platform/Platform.h"
 #include "platform/SerialPort.h"
 #include "settings/SettingsStore.h"
@@ -24,7 +24,7 @@ namespace orvane::settings {
 class TSettingsForm;
 }
 
-namespace orvane::core {
+namespace orvane::program {
 
 class Program {
 public:
@@ -55,4 +55,4 @@ private:
     feedback::TPasswordDlg* password_ = nullptr;
 };
 
-} // namespace orvane::core
+} // namespace orvane::program

@@ -1,8 +1,8 @@
 // The silent forms of the editing handlers, which the file reader builds the
 // model with: they ask nothing and redraw nothing, but keep the model whole.
-#include "native/core/ProgramFixture.h"
+#include "native/program/ProgramFixture.h"
 
-namespace orvane::core {
+namespace orvane::program {
 namespace {
 
 using SilentEditing = ProgramFixture;
@@ -106,4 +106,4 @@ TEST_F(SilentEditing, ANewLayoutIsListedSelectedAndShownInTheManager) {
 }
 
 } // namespace
-} // namespace orvane::core
+} // namespace orvane::program

@@ -4,8 +4,8 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 
-namespace orvane::core {
+namespace orvane::program {
 
 void RegisterFileType(platform::Registry& registry, platform::Shell& shell);
 
-} // namespace orvane::core
+} // namespace orvane::program

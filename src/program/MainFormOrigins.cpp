@@ -1,12 +1,12 @@
 // The origins of remote codes switched on and off as one unit, each origin's
 // own start and stop, and the serial receiver's start-up handshake.
 #include "core/Exception.h"
-#include "core/MainForm.h"
+#include "program/MainForm.h"
 #include "input/AVerForm.h"
 #include "input/TestOriginForm.h"
 #include "settings/SettingsForm.h"
 
-namespace orvane::core {
+namespace orvane::program {
 
 namespace {
 
@@ -306,4 +306,4 @@ void TMainForm::ClientSocketRead(ui::Component*) {
     ProcessDataSequence();
 }
 
-} // namespace orvane::core
+} // namespace orvane::program

@@ -1,8 +1,8 @@
 // The commands tree: node numbers and images, and the silent forms that the
 // file reader builds remotes and commands with.
-#include "core/MainForm.h"
+#include "program/MainForm.h"
 
-namespace orvane::core {
+namespace orvane::program {
 namespace {
 
 // Node images of CommandsImgList.
@@ -27,15 +27,13 @@ int NodeNumber(const ui::TTreeNode& node) {
 
 void TMainForm::RefreshCommandsTree() {
     HourGlass busy(App());
-    int number = 0;
-    for (ui::TTreeNode* node = CommandsTree.Items().GetFirstNode(); node; node = node->GetNext(), ++number) {
-        TCommand* record = RecordOf(node);
-        if (!record) continue;
-        record->NodeIndex = number;
-        if (node->Level() > 0)
-            node->SetImageIndex(record->CodeHigh < 0 ? kNoCodeImage
-                                 : record->Enabled   ? kRecognitionOnImage
-                                                     : kRecognitionOffImage);
+    core::RenumberNodes(CommandsTree);
+    for (ui::TTreeNode* node = CommandsTree.Items().GetFirstNode(); node; node = node->GetNext()) {
+        const TCommand* record = RecordOf(node);
+        if (!record || node->Level() == 0) continue;
+        node->SetImageIndex(record->CodeHigh < 0 ? kNoCodeImage
+                             : record->Enabled   ? kRecognitionOnImage
+                                                 : kRecognitionOffImage);
     }
 }
 
@@ -64,4 +62,4 @@ void TMainForm::NewCommandMenuClick(ui::Component*) {
     SaveMenu.SetEnabled(true);
 }
 
-} // namespace orvane::core
+} // namespace orvane::program

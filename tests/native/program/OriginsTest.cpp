@@ -1,12 +1,12 @@
 // The origins switched as one unit on fake devices and libraries: the order
 // and the ok rule, the status text, the serial receiver's handshake, the TV
 // card's library and the keyboard hook library.
-#include "native/core/ProgramFixture.h"
+#include "native/program/ProgramFixture.h"
 #include "input/AVerForm.h"
 #include "input/FileSourceData.h"
 #include "settings/SettingsForm.h"
 
-namespace orvane::core {
+namespace orvane::program {
 namespace {
 
 class OriginsTest : public ProgramFixture {
@@ -328,4 +328,4 @@ TEST_F(OriginsTest, ASerialSettingChangedOnTheDialogSwitchesTheOriginsOff) {
 }
 
 } // namespace
-} // namespace orvane::core
+} // namespace orvane::program

@@ -1,6 +1,6 @@
-#include "core/SplashForm.h"
+#include "program/SplashForm.h"
 
-namespace orvane::core {
+namespace orvane::program {
 
 std::string ProgramTitle() { return std::string(kProductName) + " " + kVersion; }
 
@@ -31,4 +31,4 @@ TSplashForm::TSplashForm(ui::Application& app, bool aboutBox) : TForm(app, about
     PurposeLbl.SetCaption("Your PC at the command of a remote control");
 }
 
-} // namespace orvane::core
+} // namespace orvane::program

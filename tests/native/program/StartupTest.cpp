@@ -2,7 +2,7 @@
 // first and a later start leave in the registry, the single-instance rule,
 // starting in the tray, New, and the question about unsaved changes.
 #include "actions/LayoutsForm.h"
-#include "core/Program.h"
+#include "program/Program.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeSerialPort.h"
 #include "fakes/FakeUi.h"
@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-namespace orvane::core {
+namespace orvane::program {
 namespace {
 
 using platform::RootKey;
@@ -253,4 +253,4 @@ TEST_F(StartupTest, NothingToSaveEndsTheProgramWithoutAQuestion) {
 }
 
 } // namespace
-} // namespace orvane::core
+} // namespace orvane::program

@@ -1,4 +1,4 @@
-#include "core/Program.h"
+#include "program/Program.h"
 
 #include "actions/ActionForm.h"
 #include "actions/LayoutsForm.h"
@@ -8,7 +8,7 @@
 #include "input/TestOriginForm.h"
 #include "settings/SettingsForm.h"
 
-namespace orvane::core {
+namespace orvane::program {
 
 Program::Program(ui::Application& app, platform::Platform platform, platform::SerialPorts& serialPorts)
     : app_(app), platform_(platform), serialPorts_(serialPorts), store_(platform.registry) {}
@@ -41,4 +41,4 @@ void Program::Start() {
     }
 }
 
-} // namespace orvane::core
+} // namespace orvane::program

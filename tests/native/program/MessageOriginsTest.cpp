@@ -1,12 +1,12 @@
 // Codes that arrive as window messages, from the TV card's polls or over the
 // network, recognised as commands, or shown in the origin test viewer while
 // it is open.
-#include "native/core/ProgramFixture.h"
+#include "native/program/ProgramFixture.h"
 #include "input/AVerForm.h"
 #include "input/TestOriginForm.h"
 #include "settings/SettingsForm.h"
 
-namespace orvane::core {
+namespace orvane::program {
 namespace {
 
 class MessageOriginsTest : public ProgramFixture {
@@ -118,4 +118,4 @@ TEST_F(MessageOriginsTest, TheServersTextIsEchoedThenRecognisedOrShown) {
 }
 
 } // namespace
-} // namespace orvane::core
+} // namespace orvane::program

@@ -2,7 +2,7 @@
 // The whole program started on fakes, with a folder of its own for files and
 // the helpers that build and show a configuration the way the file reader does.
 #include "actions/LayoutsForm.h"
-#include "core/Program.h"
+#include "program/Program.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeSerialPort.h"
 #include "fakes/FakeUi.h"
@@ -16,7 +16,7 @@
 #include <memory>
 #include <string>
 
-namespace orvane::core {
+namespace orvane::program {
 
 class ProgramFixture : public ::testing::Test {
 protected:
@@ -82,4 +82,4 @@ private:
     std::filesystem::path dir_;
 };
 
-} // namespace orvane::core
+} // namespace orvane::program

@@ -1,12 +1,12 @@
 // One button press as far as recognition: the serial port's handlers and
 // IRTimer hand over to SequenceCapture, ProcessDataSequence to the
 // Recognizer, which hands the command it recognises to DispatchCommand.
-#include "core/MainForm.h"
+#include "program/MainForm.h"
 #include "settings/SettingsForm.h"
 
 #include <algorithm>
 
-namespace orvane::core {
+namespace orvane::program {
 
 void TMainForm::DesignComPort() {
     // COM1 at 9600 baud, 8 data bits, no parity, one stop bit, no flow
@@ -114,4 +114,4 @@ void TMainForm::DispatchCommand(TCommand& command) {
     CommandsTree.SetSelected(CommandsTree.Items().Item(command.NodeIndex));
 }
 
-} // namespace orvane::core
+} // namespace orvane::program

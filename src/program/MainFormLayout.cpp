@@ -1,9 +1,9 @@
 // The main window's controls: where they sit and how they look at design.
 // Client area 640 x 440: the commands tree on the left, the action pane on
 // the right, the two main buttons and help under them, the status bar last.
-#include "core/MainForm.h"
+#include "program/MainForm.h"
 
-namespace orvane::core {
+namespace orvane::program {
 
 void TMainForm::LayOutControls() {
     RemoteCommandsGrpBx.SetCaption("Remote commands");
@@ -99,4 +99,4 @@ void TMainForm::LayOutControls() {
     StatBar.AddPanel(240); // the origins in use
 }
 
-} // namespace orvane::core
+} // namespace orvane::program

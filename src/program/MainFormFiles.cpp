@@ -5,9 +5,9 @@
 #include "config/ConfigReader.h"
 #include "config/ConfigWriter.h"
 #include "config/FileAccess.h"
-#include "core/MainForm.h"
+#include "program/MainForm.h"
 
-namespace orvane::core {
+namespace orvane::program {
 
 void TMainForm::ImportMenuClick(ui::Component*) { OpenMenuClick(&ImportMenu); }
 
@@ -102,4 +102,4 @@ void TMainForm::SaveMenuClick(ui::Component* sender) {
     SaveMenu.SetEnabled(false);
 }
 
-} // namespace orvane::core
+} // namespace orvane::program

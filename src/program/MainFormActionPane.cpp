@@ -1,11 +1,11 @@
 // The action pane: the layout and action chosen, the action's triggers and
 // descriptions, and the silent forms that the file reader builds actions and
 // triggers with.
-#include "core/MainForm.h"
+#include "program/MainForm.h"
 
 #include <algorithm>
 
-namespace orvane::core {
+namespace orvane::program {
 
 // The layout chosen in the combo box becomes the one the action pane edits.
 void TMainForm::LayoutCoBxChange(ui::Component*) {
@@ -102,4 +102,4 @@ void TMainForm::LayoutSetupMenuClick(ui::Component*) {
     if (!currentExists) LayoutCoBxChange(nullptr);
 }
 
-} // namespace orvane::core
+} // namespace orvane::program

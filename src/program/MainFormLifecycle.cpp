@@ -1,15 +1,15 @@
 // The main window's life: creation of the model, the show-time work (settings
 // load, the configuration to open, origins), the configuring and running
 // states, New, Exit and the question about unsaved changes.
-#include "core/FileType.h"
-#include "core/MainForm.h"
-#include "core/SingleInstance.h"
-#include "core/SplashForm.h"
+#include "program/FileType.h"
+#include "program/MainForm.h"
+#include "program/SingleInstance.h"
+#include "program/SplashForm.h"
 #include "settings/SettingsDefaults.h"
 #include "settings/SettingsForm.h"
 #include "actions/LayoutsForm.h"
 
-namespace orvane::core {
+namespace orvane::program {
 
 // ---- Settings: one registry operation each, no cache ----
 
@@ -29,7 +29,7 @@ void TMainForm::WriteSettingDate(const std::string& name, double date) { store_.
 void TMainForm::AttachWindows(actions::TLayoutsForm& layouts, settings::TSettingsForm& settings) {
     layoutsForm_ = &layouts;
     settingsForm_ = &settings;
-    layouts.AttachMainForm(*this);
+    layouts.AttachConfiguration(Model);
 }
 
 // ---- Creation and destruction ----
@@ -199,4 +199,4 @@ void TMainForm::AboutMenuClick(ui::Component*) {
 
 std::string TMainForm::Translate(const std::string& text) const { return text; }
 
-} // namespace orvane::core
+} // namespace orvane::program

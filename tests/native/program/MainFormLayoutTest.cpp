@@ -2,7 +2,7 @@
 // state its controls start in, its timers, and a layout with nothing hidden
 // under another control or cut off.
 #include "core/Exception.h"
-#include "core/MainForm.h"
+#include "program/MainForm.h"
 #include "fakes/FakePeers.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeSerialPort.h"
@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-namespace orvane::core {
+namespace orvane::program {
 namespace {
 
 std::string WithoutAccelerator(std::string caption) {
@@ -328,4 +328,4 @@ TEST_F(MainFormDesign, EveryCaptionFitsItsControl) {
 }
 
 } // namespace
-} // namespace orvane::core
+} // namespace orvane::program

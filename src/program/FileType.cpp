@@ -1,8 +1,8 @@
-#include "core/FileType.h"
+#include "program/FileType.h"
 
 #include "core/Exception.h"
 
-namespace orvane::core {
+namespace orvane::program {
 
 void RegisterFileType(platform::Registry& registry, platform::Shell& shell) {
     const std::string program = shell.ExecutablePath();
@@ -21,4 +21,4 @@ void RegisterFileType(platform::Registry& registry, platform::Shell& shell) {
     shell.NotifyAssociationsChanged();
 }
 
-} // namespace orvane::core
+} // namespace orvane::program

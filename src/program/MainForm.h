@@ -4,8 +4,9 @@
 // whole program shares (timers, image lists, file dialogs, the tray icon,
 // the sockets). The constructor gives everything its design state; the
 // handlers live in their own files, one concern each.
+#include "config/ConfigTarget.h"
 #include "core/Model.h"
-#include "core/SplashForm.h"
+#include "program/SplashForm.h"
 #include "feedback/ServerSocket.h"
 #include "feedback/TrayFlash.h"
 #include "feedback/TrayIcon.h"
@@ -46,7 +47,13 @@ class TAVerForm;
 class TTestOriginForm;
 }
 
-namespace orvane::core {
+namespace orvane::program {
+
+using core::Configuration;
+using core::RecordOf;
+using core::TAction;
+using core::TCommand;
+using core::TLayout;
 
 // What the main window reaches outside the control model.
 struct MainServices {
@@ -56,7 +63,7 @@ struct MainServices {
     platform::SerialPorts& serialPorts;
 };
 
-class TMainForm : public ui::TForm {
+class TMainForm : public ui::TForm, public config::ConfigTarget {
 public:
     TMainForm(ui::Application& app, MainServices services);
     ~TMainForm() override;
@@ -136,6 +143,15 @@ public:
     void LayoutSetupMenuClick(ui::Component* sender);
     // Numbers every node's record by its place and gives each command its image.
     void RefreshCommandsTree();
+
+    // ---- What the file reader rebuilds through: the silent forms above ----
+    ui::TTreeView& TargetTree() override { return CommandsTree; }
+    Configuration& TargetModel() override { return *Model; }
+    void AddRemote() override { NewRemoteMenuClick(nullptr); }
+    void AddCommand() override { NewCommandMenuClick(nullptr); }
+    void AddAction() override { NewBtnClick(nullptr); }
+    void CopySelectionToAction() override { CopyToActionMenuClick(nullptr); }
+    void ShowCurrentLayout() override { LayoutCoBxChange(nullptr); }
 
     // ---- The action pane ----
     void LayoutCoBxChange(ui::Component* sender);
@@ -389,4 +405,4 @@ public:
     input::TComPort ComPort;
 };
 
-} // namespace orvane::core
+} // namespace orvane::program

@@ -1,9 +1,9 @@
-#include "core/SingleInstance.h"
+#include "program/SingleInstance.h"
 #include "fakes/FakeWindowSystem.h"
 
 #include <gtest/gtest.h>
 
-namespace orvane::core {
+namespace orvane::program {
 namespace {
 
 using Posted = fakes::FakeWindowSystem::PostedMessage;
@@ -38,4 +38,4 @@ TEST(SingleInstance, WindowsContainingTheTitleAreMatchedByTheirFullTitle) {
 }
 
 } // namespace
-} // namespace orvane::core
+} // namespace orvane::program

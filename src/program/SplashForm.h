@@ -6,7 +6,7 @@
 #include "ui/Form.h"
 #include "ui/Panels.h"
 
-namespace orvane::core {
+namespace orvane::program {
 
 inline constexpr const char* kProductName = "Orvane";
 inline constexpr const char* kVersion = "4.0b";
@@ -25,4 +25,4 @@ public:
     ui::TButton OkBtn{*this, "OkBtn"};
 };
 
-} // namespace orvane::core
+} // namespace orvane::program

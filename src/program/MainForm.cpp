@@ -1,6 +1,6 @@
-#include "core/MainForm.h"
+#include "program/MainForm.h"
 
-namespace orvane::core {
+namespace orvane::program {
 namespace {
 
 void AddItem(ui::TMenuItem& menu, ui::TMenuItem& item, std::string caption, ui::ShortCut shortCut = 0) {
@@ -180,4 +180,4 @@ void TMainForm::CreateMenus() {
     AddItem(TrayPopUpMenu.Items(), RestoreMenu, "&Configure");
 }
 
-} // namespace orvane::core
+} // namespace orvane::program
