@@ -160,7 +160,10 @@ void TMidiMixer::LookUp(platform::MixerDevice& device, unsigned slot, const Mixe
         return;
     }
     target = Slot{};
-    if (result != platform::mixer_result::InvalidLine && result != platform::mixer_result::InvalidControl)
+    // Wine answers "not supported" for a control type that the line lacks,
+    // where Windows says "invalid control": both mean there is none.
+    if (result != platform::mixer_result::InvalidLine && result != platform::mixer_result::InvalidControl &&
+        result != platform::mixer_result::NotSupported)
         throw EMMError(MixerErrorMessage(result, "mixerGetLineControls"));
 }
 

@@ -19,6 +19,7 @@ using MixerResult = std::uint32_t;
 namespace mixer_result {
 inline constexpr MixerResult NoError = 0;
 inline constexpr MixerResult BadDeviceId = 2;        // MMSYSERR_BADDEVICEID
+inline constexpr MixerResult NotSupported = 8;       // MMSYSERR_NOTSUPPORTED
 inline constexpr MixerResult InvalidParameter = 11;  // MMSYSERR_INVALPARAM
 inline constexpr MixerResult InvalidLine = 1024;     // MIXERR_INVALLINE
 inline constexpr MixerResult InvalidControl = 1025;  // MIXERR_INVALCONTROL

@@ -65,8 +65,9 @@ public:
     }
 
     MixerResult SetValues(std::uint32_t controlId, const std::vector<std::uint32_t>& values) override {
-        std::string entry = "mixerSetControlDetails " + std::to_string(controlId);
-        for (std::uint32_t value : values) entry += " " + std::to_string(value);
+        std::string entry = "mixerSetControlDetails ";
+        entry += std::to_string(controlId);
+        for (std::uint32_t value : values) (entry += ' ') += std::to_string(value);
         mixer_.log.push_back(entry);
         FakeMixer::Control* control = mixer_.FindControl(device_, controlId);
         if (!control) return result::InvalidControl;

@@ -181,6 +181,14 @@ TEST_F(MidiMixerTest, AFailedControlLookupRaisesAndLeavesTheMixerClosed) {
     EXPECT_EQ(mixer.OpenDevices(), 0);
 }
 
+TEST_F(MidiMixerTest, AControlTypeTheSystemDoesNotSupportIsUnavailable) {
+    mixer.AddWineLikeDevice();
+    mixer.controlLookupFailure = mixer_result::NotSupported;
+    auto m = Make();
+    EXPECT_TRUE(m->Active());
+    EXPECT_TRUE(AvailableSlots(*m).empty());
+}
+
 TEST_F(MidiMixerTest, TheDeviceFollowsMidiDeviceID) {
     mixer.AddWineLikeDevice();
     mixer.midiOutMixers[3] = mixer.AddWineLikeDevice().device;
