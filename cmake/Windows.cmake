@@ -111,3 +111,11 @@ file(GLOB ORVANE_GALLERY_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gal
 add_executable(orvane-gallery WIN32 ${ORVANE_GALLERY_SOURCES})
 target_link_libraries(orvane-gallery PRIVATE orvane_win32)
 target_compile_options(orvane-gallery PRIVATE ${ORVANE_WARNINGS})
+
+# ---- Mixer tests over Wine's real mixer, with and without a PulseAudio server --
+# The script starts its own daemon with a null sink and stops it; the tests
+# skip themselves in the plain run above.
+add_test(NAME win32.mixer COMMAND bash ${CMAKE_SOURCE_DIR}/tests/win32/mixer/run.sh)
+set_tests_properties(win32.mixer PROPERTIES
+  ENVIRONMENT "ORVANE_BIN=${CMAKE_BINARY_DIR}"
+  RESOURCE_LOCK wineprefix TIMEOUT 120)

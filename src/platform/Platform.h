@@ -5,7 +5,9 @@
 // one more member below, one Win32 class and one fake.
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/KeyboardInput.h"
 #include "platform/Libraries.h"
+#include "platform/Mixer.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/Sockets.h"
@@ -23,6 +25,8 @@ struct Platform {
     LibraryLoader& libraries;
     FileSystem& files;
     Sockets& sockets;
+    KeyboardInput& keyboard;
+    Mixer& mixer;
 };
 
 } // namespace orvane::platform

@@ -3,6 +3,8 @@
 // platform interface. Each test executable supplies its subjects: the native
 // suite the fakes, the Win32 suite the real services under Wine.
 #include "platform/FileSystem.h"
+#include "platform/KeyboardInput.h"
+#include "platform/Mixer.h"
 #include "platform/Registry.h"
 #include "platform/Sockets.h"
 #include "platform/Timers.h"
@@ -77,5 +79,25 @@ public:
     virtual std::string ScratchFolder() = 0;
 };
 std::unique_ptr<FileSystemSubject> MakeFileSystemSubject();
+
+// The keyboard with the United States layout, and windows to find by title.
+class KeyboardSubject {
+public:
+    virtual ~KeyboardSubject() = default;
+    virtual platform::KeyboardInput& Keyboard() = 0;
+    // A new top-level window; removed with the subject.
+    virtual platform::WindowHandle Create(const std::string& title, bool visible) = 0;
+};
+std::unique_ptr<KeyboardSubject> MakeKeyboardSubject();
+
+// The mixers of a machine whose sound goes to one plain output: the fake
+// scripted as Wine shows a PulseAudio null sink, or the real one while such
+// a server runs. Null when this machine has no such mixer to test.
+class MixerSubject {
+public:
+    virtual ~MixerSubject() = default;
+    virtual platform::Mixer& Mixer() = 0;
+};
+std::unique_ptr<MixerSubject> MakeMixerSubject();
 
 } // namespace orvane::contract

@@ -3,7 +3,9 @@
 // receives the real ones.
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeKeyboardInput.h"
 #include "fakes/FakeLibraries.h"
+#include "fakes/FakeMixer.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeSockets.h"
@@ -22,8 +24,10 @@ struct FakePlatform {
     FakeLibraryLoader libraries;
     FakeFileSystem files;
     FakeSockets sockets;
+    FakeKeyboardInput keyboard{windows};
+    FakeMixer mixer;
 
-    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets}; }
+    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer}; }
 };
 
 } // namespace orvane::fakes

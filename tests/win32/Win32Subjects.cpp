@@ -1,6 +1,8 @@
 // The real Win32 services as subjects of the platform contract tests.
 #include "contract/Subjects.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32KeyboardInput.h"
+#include "platform/win32/Win32Mixer.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Sockets.h"
 #include "platform/win32/Win32Timers.h"
@@ -9,6 +11,7 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <vector>
 
 namespace orvane::contract {
@@ -230,8 +233,34 @@ private:
     std::string folder_;
 };
 
+class Win32KeyboardSubject : public KeyboardSubject {
+public:
+    platform::KeyboardInput& Keyboard() override { return keyboard_; }
+    platform::WindowHandle Create(const std::string& title, bool visible) override {
+        return windows_.Create(title, 0, visible);
+    }
+
+private:
+    platform::win32::Win32KeyboardInput keyboard_;
+    Win32WindowSubject windows_;
+};
+
+class Win32MixerSubject : public MixerSubject {
+public:
+    platform::Mixer& Mixer() override { return mixer_; }
+
+private:
+    platform::win32::Win32Mixer mixer_;
+};
+
 } // namespace
 
+std::unique_ptr<KeyboardSubject> MakeKeyboardSubject() { return std::make_unique<Win32KeyboardSubject>(); }
+// Only tests/win32/mixer/run.sh starts the audio server these tests need.
+std::unique_ptr<MixerSubject> MakeMixerSubject() {
+    if (!std::getenv("ORVANE_AUDIO_SERVER")) return nullptr;
+    return std::make_unique<Win32MixerSubject>();
+}
 std::unique_ptr<FileSystemSubject> MakeFileSystemSubject() { return std::make_unique<Win32FileSystemSubject>(); }
 std::unique_ptr<TimerSubject> MakeTimerSubject() { return std::make_unique<Win32TimerSubject>(); }
 std::unique_ptr<SocketSubject> MakeSocketSubject() { return std::make_unique<Win32SocketSubject>(); }

@@ -3,7 +3,9 @@
 #include "platform/Platform.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32KeyboardInput.h"
 #include "platform/win32/Win32Libraries.h"
+#include "platform/win32/Win32Mixer.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Sockets.h"
@@ -21,8 +23,10 @@ struct Win32Platform {
     Win32LibraryLoader libraries;
     Win32FileSystem files;
     Win32Sockets sockets;
+    Win32KeyboardInput keyboard;
+    Win32Mixer mixer;
 
-    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets}; }
+    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer}; }
 };
 
 } // namespace orvane::platform::win32

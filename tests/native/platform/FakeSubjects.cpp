@@ -1,6 +1,8 @@
 // The fakes as subjects of the platform contract tests.
 #include "contract/Subjects.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeKeyboardInput.h"
+#include "fakes/FakeMixer.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeSockets.h"
 #include "fakes/FakeTimers.h"
@@ -92,8 +94,31 @@ private:
     fakes::FakeFileSystem files_;
 };
 
+class FakeKeyboardSubject : public KeyboardSubject {
+public:
+    platform::KeyboardInput& Keyboard() override { return keyboard_; }
+    platform::WindowHandle Create(const std::string& title, bool visible) override {
+        return windows_.AddWindow(title, 0, visible);
+    }
+
+private:
+    fakes::FakeWindowSystem windows_;
+    fakes::FakeKeyboardInput keyboard_{windows_};
+};
+
+class FakeMixerSubject : public MixerSubject {
+public:
+    FakeMixerSubject() { mixer_.AddWineLikeDevice(); }
+    platform::Mixer& Mixer() override { return mixer_; }
+
+private:
+    fakes::FakeMixer mixer_;
+};
+
 } // namespace
 
+std::unique_ptr<KeyboardSubject> MakeKeyboardSubject() { return std::make_unique<FakeKeyboardSubject>(); }
+std::unique_ptr<MixerSubject> MakeMixerSubject() { return std::make_unique<FakeMixerSubject>(); }
 std::unique_ptr<FileSystemSubject> MakeFileSystemSubject() { return std::make_unique<FakeFileSystemSubject>(); }
 std::unique_ptr<TimerSubject> MakeTimerSubject() { return std::make_unique<FakeTimerSubject>(); }
 std::unique_ptr<SocketSubject> MakeSocketSubject() { return std::make_unique<FakeSocketSubject>(); }
