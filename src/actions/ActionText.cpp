@@ -88,22 +88,27 @@ std::vector<ActionType> TypesIn(std::string_view text, const TypeOrder& order) {
     return found;
 }
 
-int FieldInteger(std::string_view field) {
+std::optional<int> TryFieldInteger(std::string_view field) {
     std::size_t i = 0;
     bool negative = false;
     if (i < field.size() && (field[i] == '-' || field[i] == '+')) negative = field[i++] == '-';
-    if (i == field.size()) throw EConvertError::InvalidInteger(std::string(field));
+    if (i == field.size()) return std::nullopt;
+    constexpr std::int64_t kLimit = static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1;
     std::int64_t value = 0;
     for (; i < field.size(); ++i) {
         const char c = field[i];
-        if (c < '0' || c > '9') throw EConvertError::InvalidInteger(std::string(field));
+        if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + (c - '0');
-        if (value > static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1)
-            throw EConvertError::InvalidInteger(std::string(field));
+        if (value > kLimit) return std::nullopt;
     }
     if (negative) value = -value;
-    if (value > std::numeric_limits<std::int32_t>::max()) throw EConvertError::InvalidInteger(std::string(field));
+    if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
     return static_cast<int>(value);
+}
+
+int FieldInteger(std::string_view field) {
+    if (const std::optional<int> value = TryFieldInteger(field)) return *value;
+    throw EConvertError::InvalidInteger(std::string(field));
 }
 
 char LastLetter(std::string_view text) { return text.empty() ? '\0' : text.back(); }

@@ -10,6 +10,7 @@
 // the texts they are; numbers are converted by FieldInteger where a consumer
 // needs them, so a bad field fails there and only there.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,8 @@ std::vector<ActionType> TypesIn(std::string_view text, const TypeOrder& order);
 // valid integer value" when it is not one (empty, other characters, beyond
 // 32 bits).
 int FieldInteger(std::string_view field);
+// The same, answering nothing instead of raising.
+std::optional<int> TryFieldInteger(std::string_view field);
 
 // The last character of the text; 0 for an empty text. "Y" keeps the
 // destination window active.
