@@ -146,8 +146,10 @@ void ConfigReader::ReadLayouts() {
                 main_.CopyToActionMenuClick(nullptr);
             }
         }
-        main_.LayoutCoBxChange(nullptr);
     }
+    // The pane shows the chosen layout again only once every layout is read:
+    // an action it cannot draw must not cut the reading short.
+    main_.LayoutCoBxChange(nullptr);
 }
 
 } // namespace orvane::config
