@@ -3,6 +3,7 @@
 #include "actions/SystemKeys.h"
 
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <vector>
 

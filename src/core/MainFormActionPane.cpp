@@ -70,6 +70,7 @@ void TMainForm::RefreshActionPane() {
     std::exception_ptr failure;
     for (const std::string& description : action->Actions) {
         ui::TListItem* row = ActionsList.Add();
+        // Before the action editor exists there are no words to describe in.
         if (!actionForm_) continue;
         try {
             actions::DescribeAction(description, *row, *actionForm_, platform_.windows);

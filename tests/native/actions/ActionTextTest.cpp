@@ -52,36 +52,6 @@ TEST(ActionText, TheFormatsExamplesReadBackFieldByField) {
     EXPECT_EQ(reboot.delay, "0");
 }
 
-TEST(ActionText, TheOtherTypesReadTheirFieldsByMarkerAndPosition) {
-    const MouseFields abs = ReadMouseControl(M + "MouseControl" + M + "AbsMove:X640Y480Delay:750");
-    EXPECT_EQ(abs.x, "640");
-    EXPECT_EQ(abs.y, "480");
-    EXPECT_EQ(abs.delay, "750");
-
-    const ProgramFields program =
-        ReadExecuteProgram(M + "ExecuteProgram" + M + "Try:NotepadFilename:C:\\a b\\n.exeParams:-x 1Suspend:YDelay:9");
-    EXPECT_EQ(program.tryFirst, "Notepad");
-    EXPECT_EQ(program.file, "C:\\a b\\n.exe");
-    EXPECT_EQ(program.params, "-x 1");
-    EXPECT_EQ(program.suspend, 'Y');
-    EXPECT_EQ(program.delay, "9");
-    // An empty try-first field is the option switched off.
-    EXPECT_EQ(ReadExecuteProgram(M + "ExecuteProgram" + M + "Try:Filename:xParams:Suspend:NDelay:0").tryFirst, "");
-
-    const MessageFields message =
-        ReadPostMessage(M + "PostMessage" + M + "WM_CLOSEwParam:0lParam:1ADelay:0DestWnd:EditorKeepActive:Y");
-    EXPECT_EQ(message.message, "WM_CLOSE");
-    EXPECT_EQ(message.wParam, "0");
-    EXPECT_EQ(message.lParam, "1A");
-    EXPECT_EQ(message.window, "Editor");
-    EXPECT_EQ(message.keepActive, 'Y');
-
-    EXPECT_EQ(ReadWindowState(M + "WindowState" + M + "3Delay:0").value, "3");
-    const PlainFields osd = ReadOSD(M + "OSD" + M + "Hello, worldDelay:1000");
-    EXPECT_EQ(osd.value, "Hello, world");
-    EXPECT_EQ(osd.delay, "1000");
-}
-
 TEST(ActionText, MarkersAreFoundByTheirFirstOccurrence) {
     // A key text holding "Delay:" is cut there; the rest fails as the delay.
     const SendKeysFields keys = ReadSendKeys(M + "SendKeys" + M + "NNNNsay Delay:nowDelay:0DestWnd:KeepActive:N");
