@@ -2,7 +2,7 @@
 # missing (with apt), configure and build first.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps native windows build run test test-native test-windows clean
+.PHONY: all deps native windows build run test test-native test-windows fuzz clean
 
 all: build
 
@@ -33,6 +33,14 @@ test-native:
 # The Win32 platform tests and the end-to-end tests, under Wine.
 test-windows:
 	tests/wine/with-wine ctest --preset windows
+
+# The fuzz targets (tests/fuzz), built with clang and libFuzzer into build/fuzz;
+# not part of `make test`. Run one with, for example:
+#   build/fuzz/ActionTextFuzz -runs=1000000 build/fuzz/corpus
+fuzz:
+	@scripts/install-deps.sh fuzz
+	@test -f build/fuzz/CMakeCache.txt || cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
 
 clean:
 	rm -rf build

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, with apt, whatever the build and the tests need and is not there yet.
 # Safe to run again: it does nothing when every tool is present.
+# `install-deps.sh fuzz` also installs clang with libFuzzer, for `make fuzz`.
 set -euo pipefail
 
 need=()
@@ -25,6 +26,10 @@ have_cmd pulseaudio || need+=(pulseaudio)
 # Wine's own fonts (caption buttons, check marks) and a metric-compatible text face.
 have_pkg fonts-wine || need+=(fonts-wine)
 have_pkg fonts-liberation || need+=(fonts-liberation)
+if [ "${1:-}" = fuzz ]; then
+  have_cmd clang++ || need+=(clang)
+  have_pkg libclang-rt-14-dev || need+=(libclang-rt-14-dev)
+fi
 
 [ ${#need[@]} -eq 0 ] && exit 0
 

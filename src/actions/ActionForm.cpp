@@ -1,6 +1,9 @@
 #include "actions/ActionForm.h"
 
+#include "actions/SystemKeys.h"
+
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -84,7 +87,8 @@ void DisableAll(std::initializer_list<Control*> controls) {
 
 } // namespace
 
-TActionForm::TActionForm(Application& app) : TForm(app, "ActionForm") {
+TActionForm::TActionForm(Application& app, platform::WindowSystem& windows)
+    : TForm(app, "ActionForm"), windows_(windows) {
     SetCaption("Action setup");
     SetBorderStyle(FormBorderStyle::Dialog);
     SetPosition(FormPosition::ScreenCenter);
@@ -124,6 +128,87 @@ TActionForm::TActionForm(Application& app) : TForm(app, "ActionForm") {
     CursorPosTimer.SetEnabled(false);
     CursorPosTimer.SetInterval(100);
     OpenDialog.Filter = "Executable files (*.exe; *.com; *.bat)|*.exe; *.com; *.bat|All files (*.*)|*.*";
+
+    OnCreate = Handler(this, &TActionForm::FormCreate);
+    ActionTypeCoBx.OnClick = Handler(this, &TActionForm::ActionTypeCoBxClick);
+    for (TRadioButton* option : {&SystemKeyRBtn, &ParticularKeyRBtn, &ClickRBtn, &RelativeMoveRBtn, &AbsoluteMoveRBtn,
+                                 &WinMsgRBtn, &UserMsgRBtn, &VolumeRBtn, &MuteRBtn, &ShutDownRBtn, &WindowStateRBtn,
+                                 &OSDRBtn})
+        option->OnClick = Handler(this, &TActionForm::OptionRBtnClick);
+    TryFirstChBx.OnClick = Handler(this, &TActionForm::TryFirstChBxClick);
+}
+
+// The message names to choose from, and the system key list in the system's
+// language (never translated). The user message list, the mixer lines and
+// the screen's size for the position boxes are not read here yet.
+void TActionForm::FormCreate(Component*) {
+    std::vector<std::string> names;
+    for (const std::string& line : WinMsgListBox.Items.Items()) names.push_back(line.substr(0, line.find('=')));
+    WinMsgCoBx.Items.Assign(std::move(names));
+
+    std::vector<std::string> keys;
+    for (int index = 0; index < kSystemKeyCount; ++index) keys.push_back(SystemKeyName(windows_, index));
+    SystemKeysCoBx.Items.Assign(std::move(keys));
+
+    // What every translation resets: the first type and each list's first item.
+    SelectType(0);
+    for (TComboBox* box :
+         {&ClickTypeCoBx, &RelativeMoveCoBx, &WinMsgCoBx, &VolumeCoBx, &SystemKeysCoBx, &ShutDownCoBx, &WindowStateCoBx})
+        box->SetItemIndex(0);
+}
+
+TPanel* TActionForm::PageOf(int type) {
+    TPanel* pages[] = {&TapKeyPanel, &MouseMovePanel, &ExecuteProgramPanel, &PostMessagePanel, &SoundPanel,
+                       &EspecialPanel};
+    return type >= 0 && type < static_cast<int>(std::size(pages)) ? pages[type] : nullptr;
+}
+
+void TActionForm::SelectType(int type) {
+    ActionTypeCoBx.SetItemIndex(type);
+    ActionTypeCoBxClick(nullptr);
+}
+
+void TActionForm::ActionTypeCoBxClick(Component*) {
+    const int type = ActionTypeCoBx.ItemIndex();
+    const bool toWindow = type == 0 || type == 3;
+    for (Control* c : std::initializer_list<Control*>{&DestinationWndLbl, &DestinationWndCoBx, &KeepActiveChBx})
+        c->SetEnabled(toWindow);
+    DestinationWndCoBx.SetColor(toWindow ? clWindow : clBtnFace);
+    TPanel* shown = PageOf(type);
+    for (Control* page : DetailsGrpBx.Controls()) page->SetVisible(page == shown);
+}
+
+void TActionForm::OptionRBtnClick(Component* sender) {
+    struct Option {
+        TRadioButton& radio;
+        std::initializer_list<Control*> controls;
+    };
+    const Option options[] = {
+        {SystemKeyRBtn, {&SystemKeysCoBx}},
+        {ParticularKeyRBtn, {&ParticularKeyEdBx}},
+        {ClickRBtn, {&ClickTypeCoBx, &DoubleClickChBtn}},
+        {RelativeMoveRBtn, {&RelativeMoveCoBx, &AccelerationLbl, &AccelBar, &MaxLbl}},
+        {AbsoluteMoveRBtn, {&XPositionEdBx, &XPosUpDown, &YPositionEdBx, &YPosUpDown}},
+        {WinMsgRBtn, {&WinMsgCoBx}},
+        {UserMsgRBtn, {&UserMsgCoBx}},
+        {VolumeRBtn, {&VolumeCoBx, &VolIncrementBar}},
+        {MuteRBtn, {}},
+        {ShutDownRBtn, {&ShutDownCoBx}},
+        {WindowStateRBtn, {&WindowStateCoBx}},
+        {OSDRBtn, {&OSDCoBx}},
+    };
+    // The options of one page are siblings; the other pages keep their state.
+    const auto* clicked = dynamic_cast<const Control*>(sender);
+    if (!clicked) return;
+    for (const Option& option : options)
+        if (option.radio.Parent() == clicked->Parent())
+            for (Control* c : option.controls) c->SetEnabled(option.radio.Checked());
+}
+
+void TActionForm::TryFirstChBxClick(Component*) {
+    const bool on = TryFirstChBx.Checked();
+    TryFirstCoBx.SetEnabled(on);
+    TryFirstCoBx.SetColor(on ? clWindow : clBtnFace);
 }
 
 void TActionForm::BuildTapKeyPanel() {

@@ -3,6 +3,11 @@
 // per action type, shown one at a time, and the options every type shares.
 // Created once at start; its hidden lists and the mixer line box also serve
 // the executor as lookup tables whether or not the dialog is shown.
+//
+// What the dialog sets up is one action description (actions/ActionText.h):
+// BuildActionDescription writes it from the visible page, and
+// LoadActionDescription sets the controls from one.
+#include "platform/WindowSystem.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
 #include "ui/Dialogs.h"
@@ -18,7 +23,23 @@ namespace orvane::actions {
 
 class TActionForm : public ui::TForm {
 public:
-    explicit TActionForm(ui::Application& app);
+    // The system names the keys of the system key list.
+    TActionForm(ui::Application& app, platform::WindowSystem& windows);
+
+    // The description the visible page sets up; empty when no page is shown.
+    std::string BuildActionDescription() const;
+    // Sets the controls that the description mentions (the others keep their
+    // state) and shows its type's page. A numeric field that does not convert
+    // stops it there with EConvertError.
+    void LoadActionDescription(const std::string& text);
+
+    void FormCreate(ui::Component* sender);
+    // Shows the chosen type's page; the destination window options apply
+    // only to keys and messages.
+    void ActionTypeCoBxClick(ui::Component* sender);
+    // Each option of a page enables its own controls and disables the others'.
+    void OptionRBtnClick(ui::Component* sender);
+    void TryFirstChBxClick(ui::Component* sender);
 
     ui::TLabel ActionTypeLbl{*this, "ActionTypeLbl"};
     ui::TComboBox ActionTypeCoBx{*this, "ActionTypeCoBx"};
@@ -109,6 +130,12 @@ public:
     ui::TOpenDialog OpenDialog{*this, "OpenDialog"};
 
 private:
+    platform::WindowSystem& windows_;
+
+    // The page shown for an entry of ActionTypeCoBx.
+    ui::TPanel* PageOf(int type);
+    void SelectType(int type);
+
     void BuildTapKeyPanel();
     void BuildMouseMovePanel();
     void BuildExecuteProgramPanel();

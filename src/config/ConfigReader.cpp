@@ -147,8 +147,10 @@ void ConfigReader::ReadLayouts() {
                 target_.CopySelectionToAction();
             }
         }
-        target_.ShowCurrentLayout();
     }
+    // The pane shows the chosen layout again only once every layout is read:
+    // an action it cannot draw must not cut the reading short.
+    target_.ShowCurrentLayout();
 }
 
 } // namespace orvane::config

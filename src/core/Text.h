@@ -14,6 +14,13 @@ inline std::string UpperCase(std::string_view text) {
     return out;
 }
 
+inline std::string LowerCase(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
 // Equal without regard to case.
 inline bool SameText(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;

@@ -37,6 +37,7 @@
 #include <memory>
 
 namespace orvane::actions {
+class TActionForm;
 class TLayoutsForm;
 }
 namespace orvane::settings {
@@ -70,6 +71,8 @@ public:
 
     // The windows created after this one, known before the show-time work.
     void AttachWindows(actions::TLayoutsForm& layouts, settings::TSettingsForm& settings);
+    // The action editor, whose captions the action list describes actions in.
+    void AttachActionForm(actions::TActionForm& editor) { actionForm_ = &editor; }
 
     // ---- The configuration (re-created by New and Open) ----
     std::unique_ptr<Configuration> Model;
@@ -303,6 +306,7 @@ private:
     platform::Platform platform_;
     settings::SettingsStore& store_;
     actions::TLayoutsForm* layoutsForm_ = nullptr;
+    actions::TActionForm* actionForm_ = nullptr;
     settings::TSettingsForm* settingsForm_ = nullptr;
     std::unique_ptr<TSplashForm> splash_;
 

@@ -1,9 +1,12 @@
 // The action pane: the layout and action chosen, the action's triggers and
 // descriptions, and the silent forms that the file reader builds actions and
 // triggers with.
+#include "actions/DescribeAction.h"
+#include "core/Exception.h"
 #include "program/MainForm.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace orvane::program {
 
@@ -62,7 +65,20 @@ void TMainForm::RefreshActionPane() {
     TriggeringRGrp.SetItemIndex(action->TrigEn);
     TrigTypeRGrp.SetItemIndex(action->TrigType);
     AllAtOnceChBtn.SetChecked(action->AllAtOnce);
-    for (const std::string& description : action->Actions) ActionsList.Add()->SetCaption(description);
+    // Every description gets its row, even after one that cannot be
+    // described; the first such failure is reported once the list is whole.
+    std::exception_ptr failure;
+    for (const std::string& description : action->Actions) {
+        ui::TListItem* row = ActionsList.Add();
+        // Before the action editor exists there are no words to describe in.
+        if (!actionForm_) continue;
+        try {
+            actions::DescribeAction(description, *row, *actionForm_, platform_.windows);
+        } catch (const Exception&) {
+            if (!failure) failure = std::current_exception();
+        }
+    }
+    if (failure) std::rethrow_exception(failure);
 }
 
 void TMainForm::NewBtnClick(ui::Component*) {

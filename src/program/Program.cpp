@@ -23,7 +23,8 @@ void Program::Start() {
     main_->AttachWindows(*layouts_, *settings_);
     // Logging follows the dialog's log file setting from the next press on.
     settings_->OnLogEnabledChange = [this](bool enabled) { main_->LogEnabled = enabled; };
-    action_ = &app_.CreateForm<actions::TActionForm>();
+    action_ = &app_.CreateForm<actions::TActionForm>(platform_.windows);
+    main_->AttachActionForm(*action_);
     aver_ = &app_.CreateForm<input::TAVerForm>();
     testOrigin_ = &app_.CreateForm<input::TTestOriginForm>();
     main_->AttachOriginWindows(*aver_, *testOrigin_);

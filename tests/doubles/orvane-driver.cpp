@@ -31,6 +31,7 @@
 //   items WINDOW CONTROL               combo, list box, list view, tab or radio group items
 //   selected WINDOW CONTROL            the selected item's text (tree: its path)
 //   nodes WINDOW CONTROL               tree nodes: two blanks a level, text, images
+//   rows WINDOW CONTROL                list view rows: text and image
 //   panels WINDOW CONTROL              status bar panel texts
 //   answer WINDOW BUTTON [TEXT]        in a dialog titled WINDOW (message box or
 //                                      input box) puts TEXT into its edit, then
@@ -205,6 +206,17 @@ std::string ListViewItemText(HWND control, int index) {
     char text[kTextSize] = {};
     remote.Read(text, kTextSize - 1, sizeof(LVITEMA));
     return text;
+}
+
+int ListViewItemImage(HWND control, int index) {
+    RemoteBuffer remote(control, sizeof(LVITEMA));
+    LVITEMA item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = index;
+    remote.Write(&item, sizeof(item));
+    SendMessageA(control, LVM_GETITEMA, 0, remote.Param());
+    remote.Read(&item, sizeof(item));
+    return item.iImage;
 }
 
 std::string TabText(HWND control, int index) {
@@ -572,6 +584,11 @@ int main(int argc, char** argv) {
         for (const auto& item : Items(control)) Print(item);
     } else if (command == "selected") {
         Print(Selected(control));
+    } else if (command == "rows") {
+        if (KindOf(control) != Kind::ListView) Fail("the control is no list view");
+        const int count = static_cast<int>(SendMessageA(control, LVM_GETITEMCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i)
+            std::printf("%s [image %d]\n", ListViewItemText(control, i).c_str(), ListViewItemImage(control, i));
     } else if (command == "nodes") {
         ListNodes(control, Next(control, nullptr, TVGN_ROOT), 0);
     } else if (command == "panels") {

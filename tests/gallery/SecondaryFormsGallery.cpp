@@ -19,7 +19,9 @@ RegisterGalleryForm Register(const char* name) {
 }
 
 const RegisterGalleryForm layouts = Register<actions::TLayoutsForm>("LayoutsForm");
-const RegisterGalleryForm action = Register<actions::TActionForm>("ActionForm");
+const RegisterGalleryForm action("ActionForm", [](GalleryContext& c) -> ui::TForm& {
+    return c.app.CreateForm<actions::TActionForm>(c.platform.windows);
+});
 const RegisterGalleryForm aver = Register<input::TAVerForm>("AVerForm");
 const RegisterGalleryForm testOrigin = Register<input::TTestOriginForm>("TestOriginForm");
 const RegisterGalleryForm learn = Register<input::TLearnForm>("LearnForm");
@@ -32,7 +34,7 @@ const struct ActionPages {
         for (const char* page :
              {"MouseMovePanel", "ExecuteProgramPanel", "PostMessagePanel", "SoundPanel", "EspecialPanel"}) {
             GalleryForms().push_back({std::string("ActionForm.") + page, [page](GalleryContext& c) -> ui::TForm& {
-                auto& form = c.app.CreateForm<actions::TActionForm>();
+                auto& form = c.app.CreateForm<actions::TActionForm>(c.platform.windows);
                 for (ui::Control* p : form.DetailsGrpBx.Controls()) p->SetVisible(p->Name() == page);
                 return form;
             }});

@@ -5,6 +5,7 @@
 #include "actions/ActionForm.h"
 #include "actions/LayoutsForm.h"
 #include "fakes/FakeUi.h"
+#include "fakes/FakeWindowSystem.h"
 #include "feedback/PasswordDlg.h"
 #include "input/AVerForm.h"
 #include "input/LearnForm.h"
@@ -34,6 +35,17 @@ struct FormCase {
 template <class T>
 std::function<TForm&(Application&)> Maker() {
     return [](Application& app) -> TForm& { return app.CreateForm<T>(); };
+}
+
+// The action editor asks the system for key names.
+fakes::FakeWindowSystem& Windows() {
+    static fakes::FakeWindowSystem windows;
+    return windows;
+}
+
+template <>
+std::function<TForm&(Application&)> Maker<actions::TActionForm>() {
+    return [](Application& app) -> TForm& { return app.CreateForm<actions::TActionForm>(Windows()); };
 }
 
 const std::vector<FormCase>& Forms() {
@@ -166,7 +178,7 @@ void ExpectKind(const TForm& form, std::initializer_list<const char*> names) {
 
 TEST(SecondaryFormNames, TheTranslatedAndLookedUpComponentsExistWithTheirKinds) {
     fakes::FakeUi ui;
-    auto& action = ui.app.CreateForm<actions::TActionForm>();
+    auto& action = ui.app.CreateForm<actions::TActionForm>(Windows());
     ExpectKind<TLabel>(action, {"ActionTypeLbl", "AccelerationLbl", "MaxLbl", "ExeNameLbl", "ParamsLbl", "wParamLbl",
                                 "lParamLbl", "MixerLineLbl", "IncrementLbl", "MaxIncrementLbl", "DelayTimeLbl",
                                 "DestinationWndLbl", "XPosInfoLbl", "YPosInfoLbl"});
@@ -230,7 +242,7 @@ TEST(SecondaryFormNames, TheTranslatedAndLookedUpComponentsExistWithTheirKinds) 
 
 TEST(ActionEditor, IsAFixedCentredDialogOf368By327ThatPreviewsKeys) {
     fakes::FakeUi ui;
-    auto& form = ui.app.CreateForm<actions::TActionForm>();
+    auto& form = ui.app.CreateForm<actions::TActionForm>(Windows());
     EXPECT_EQ(form.Width(), 368);
     EXPECT_EQ(form.Height(), 327);
     EXPECT_EQ(form.BorderStyle(), FormBorderStyle::Dialog);
@@ -240,7 +252,7 @@ TEST(ActionEditor, IsAFixedCentredDialogOf368By327ThatPreviewsKeys) {
 
 TEST(ActionEditor, OnePageOfDetailsShowsAndEveryPageTakesTheSamePlace) {
     fakes::FakeUi ui;
-    auto& form = ui.app.CreateForm<actions::TActionForm>();
+    auto& form = ui.app.CreateForm<actions::TActionForm>(Windows());
     const auto& pages = form.DetailsGrpBx.Controls();
     ASSERT_EQ(pages.size(), 6u);
     EXPECT_EQ(std::count_if(pages.begin(), pages.end(), [](Control* p) { return p->Visible(); }), 1);
@@ -252,7 +264,7 @@ TEST(ActionEditor, OnePageOfDetailsShowsAndEveryPageTakesTheSamePlace) {
 // user picks another, only the checked option's controls can be used.
 TEST(ActionEditor, OnlyTheCheckedOptionsControlsStartEnabled) {
     fakes::FakeUi ui;
-    auto& f = ui.app.CreateForm<actions::TActionForm>();
+    auto& f = ui.app.CreateForm<actions::TActionForm>(Windows());
     struct Option {
         TRadioButton& radio;
         std::vector<Control*> controls;
@@ -284,7 +296,7 @@ TEST(ActionEditor, OnlyTheCheckedOptionsControlsStartEnabled) {
 
 TEST(ActionEditor, TheWindowsMessageTableIsSortedWithItsStandardNumbers) {
     fakes::FakeUi ui;
-    auto& form = ui.app.CreateForm<actions::TActionForm>();
+    auto& form = ui.app.CreateForm<actions::TActionForm>(Windows());
     const TStrings& table = form.WinMsgListBox.Items;
     EXPECT_FALSE(form.WinMsgListBox.Visible());
     EXPECT_FALSE(form.UserMsgListBox.Visible());
@@ -320,7 +332,7 @@ TEST(ActionEditor, TheWindowsMessageTableIsSortedWithItsStandardNumbers) {
 
 TEST(ActionEditor, TheDelayStepsByAQuarterSecondUpToItsLimitWithoutThousandsSeparators) {
     fakes::FakeUi ui;
-    auto& form = ui.app.CreateForm<actions::TActionForm>();
+    auto& form = ui.app.CreateForm<actions::TActionForm>(Windows());
     EXPECT_EQ(form.DelayEdBx.Text(), "0");
     form.DelayUpDwn.UserClickUp();
     EXPECT_EQ(form.DelayEdBx.Text(), "250");
@@ -335,7 +347,7 @@ TEST(ActionEditor, TheDelayStepsByAQuarterSecondUpToItsLimitWithoutThousandsSepa
 
 TEST(ActionEditor, EscapeCancelsAndEnterPressesAcceptWhichDecidesForItself) {
     fakes::FakeUi ui;
-    auto& form = ui.app.CreateForm<actions::TActionForm>();
+    auto& form = ui.app.CreateForm<actions::TActionForm>(Windows());
     bool accepted = false;
     form.AcceptBtn.OnClick = [&](Component*) { accepted = true; };
     ui.dialogs.ExpectModal("ActionForm", [&](TForm&) {
