@@ -18,6 +18,7 @@ TErrorEvent ErrorEventOf(SocketEvent event) {
     case SocketEvent::Write: return TErrorEvent::eeSend;
     case SocketEvent::Close: return TErrorEvent::eeDisconnect;
     case SocketEvent::Accept: return TErrorEvent::eeAccept;
+    case SocketEvent::Lookup: return TErrorEvent::eeLookup;
     }
     return TErrorEvent::eeGeneral;
 }
@@ -139,6 +140,7 @@ void TClientSocket::HandleEvent(unsigned generation, SocketEvent event, SocketEr
             break;
         }
         case SocketEvent::Accept:
+        case SocketEvent::Lookup:
             break;
         }
     });

@@ -1,10 +1,10 @@
 #pragma once
 // TClientSocket: the TCP/IP client origin's non-blocking connection to a
-// server. Activating it looks the host up and starts connecting; what
-// follows (connected, text waiting, closed by the server, a failure) arrives
-// later as events, each run through the application's dispatch point, so a
-// handler's failure, or a connection failure no OnError handler dealt with,
-// is shown by the application's error handler.
+// server. Activating it starts looking the host up and connecting; what
+// follows (host not found, connected, text waiting, closed by the server, a
+// failure) arrives later as events, each run through the application's
+// dispatch point, so a handler's failure, or a connection failure no OnError
+// handler dealt with, is shown by the application's error handler.
 #include "platform/Sockets.h"
 #include "ui/Component.h"
 #include "ui/Events.h"
@@ -20,7 +20,7 @@ class Application;
 namespace orvane::input {
 
 // What the socket was doing when the network reported a failure.
-enum class TErrorEvent { eeGeneral, eeSend, eeReceive, eeConnect, eeDisconnect, eeAccept };
+enum class TErrorEvent { eeGeneral, eeSend, eeReceive, eeConnect, eeDisconnect, eeAccept, eeLookup };
 
 // errorCode starts as the system's error number. A handler that sets it to 0
 // has dealt with the failure; otherwise the socket raises
@@ -42,9 +42,10 @@ public:
     void SetPort(int port);
 
     bool Active() const { return active_; }
-    // On: looks Host up and starts connecting to Port; a call that fails at
-    // once raises "Windows socket error: %s (%d), on API '%s'" and leaves the
-    // socket inactive. Off: closes the connection, with OnDisconnect when it
+    // On: starts looking Host up and connecting to Port, without waiting; a
+    // call that fails at once raises "Windows socket error: %s (%d), on API
+    // '%s'" and leaves the socket inactive, a host not found arrives later
+    // as an error (eeLookup). Off: closes the connection, with OnDisconnect when it
     // was connected.
     void SetActive(bool active);
     // The server has accepted the connection and not closed it.

@@ -5,7 +5,13 @@
 // window as a posted message and lets the key through unchanged.
 //
 // Every copy of this DLL, in whichever process, finds the target window and the
-// hook handle in the named shared block, never in its own module data.
+// hook handle in the named shared block, never in its own module data. A
+// second block names the file of the library that started last: each running
+// program writes its own file, and a key is reported only by the hook of that
+// file, so two programs with trapping on see each key once.
+//
+// The library shows nothing itself (it runs inside foreign processes): a
+// failed KeyHook_Start keeps its reason for KeyHook_ErrorText.
 //
 // Built without the C and C++ runtimes and without exceptions: the hook runs
 // inside foreign processes, and nothing may unwind through the system's frames.
@@ -27,14 +33,24 @@ struct PassingEvent {
     LPARAM lParam;
 };
 
+// The path of the library file whose hook reports keys.
+struct KeyCountOwner {
+    char path[MAX_PATH];
+};
+
 const char kCreateFailed[] = "Unable to create file mapping, Error: ";
 const char kMapFailed[] = "Unable to map view of file, Error: ";
+const char kHookFailed[] = "Unable to set keyboard hook, Error: ";
 
 HINSTANCE g_instance;
+char g_path[MAX_PATH]; // this module's own file
 HANDLE g_block;
 volatile KeyCountRecord* g_record;
-const char* g_blockFailure; // which step failed while the block is missing
+HANDLE g_ownerBlock;
+volatile KeyCountOwner* g_owner;
+const char* g_blockFailure; // which step failed while the blocks are missing
 DWORD g_blockError;
+char g_failure[96]; // why the last KeyHook_Start of this process failed
 DWORD g_passingSlot = TLS_OUT_OF_INDEXES;
 
 // What this process started; another process (a second copy of the program)
@@ -42,65 +58,62 @@ DWORD g_passingSlot = TLS_OUT_OF_INDEXES;
 HHOOK g_ownHook;
 HWND g_ownTarget;
 
-bool OpenBlock() {
-    if (g_record) return true;
-    if (!g_block) {
-        g_block = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(KeyCountRecord),
-                                     keyhook::kSharedBlockName);
-        if (!g_block) {
+// Creates or opens a named block and maps it; null (with the failed step
+// noted) when either fails.
+void* MapBlock(const char* name, DWORD size, HANDLE& block) {
+    if (!block) {
+        block = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size, name);
+        if (!block) {
             g_blockFailure = kCreateFailed;
             g_blockError = GetLastError();
-            return false;
+            return nullptr;
         }
     }
-    void* view = MapViewOfFile(g_block, FILE_MAP_WRITE, 0, 0, sizeof(KeyCountRecord));
+    void* view = MapViewOfFile(block, FILE_MAP_WRITE, 0, 0, size);
     if (!view) {
         g_blockFailure = kMapFailed;
         g_blockError = GetLastError();
-        CloseHandle(g_block);
-        g_block = nullptr;
-        return false;
+        CloseHandle(block);
+        block = nullptr;
     }
-    g_record = static_cast<KeyCountRecord*>(view);
+    return view;
+}
+
+bool OpenBlock() {
+    if (!g_owner) {
+        g_owner = static_cast<KeyCountOwner*>(MapBlock(keyhook::kOwnerBlockName, sizeof(KeyCountOwner), g_ownerBlock));
+        if (!g_owner) return false;
+    }
+    if (!g_record) {
+        g_record = static_cast<KeyCountRecord*>(MapBlock(keyhook::kSharedBlockName, sizeof(KeyCountRecord), g_block));
+        if (!g_record) return false;
+    }
     return true;
 }
 
 void CloseBlock() {
     if (g_record) UnmapViewOfFile(const_cast<KeyCountRecord*>(g_record));
     if (g_block) CloseHandle(g_block);
+    if (g_owner) UnmapViewOfFile(const_cast<KeyCountOwner*>(g_owner));
+    if (g_ownerBlock) CloseHandle(g_ownerBlock);
     g_record = nullptr;
     g_block = nullptr;
+    g_owner = nullptr;
+    g_ownerBlock = nullptr;
 }
 
-// The program's own error messages carry its title; without access to it, the
-// name of the executable stands in, as it does for a program that sets none.
-void ProgramTitle(char* title, DWORD size) {
+void NoteFailure(const char* prefix, DWORD error) {
+    wsprintfA(g_failure, "%s%lu", prefix, static_cast<unsigned long>(error));
+}
+
+// Whether this module's file is the one whose hook reports keys.
+bool OwnsReports() {
+    volatile KeyCountOwner* owner = g_owner;
+    if (!owner || !g_path[0]) return false;
     char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) length = 0;
-    path[length] = '\0';
-    const char* name = path;
-    for (const char* p = path; *p; ++p)
-        if (*p == '\\' || *p == '/') name = p + 1;
-    DWORD n = 0;
-    for (const char* p = name; *p && n + 1 < size; ++p) {
-        if (*p == '.') {
-            bool last = true;
-            for (const char* q = p + 1; *q; ++q)
-                if (*q == '.') last = false;
-            if (last) break;
-        }
-        title[n++] = *p;
-    }
-    title[n] = '\0';
-}
-
-void ShowBlockFailure(HWND owner) {
-    char text[96];
-    wsprintfA(text, "%s%lu", g_blockFailure, static_cast<unsigned long>(g_blockError));
-    char caption[MAX_PATH];
-    ProgramTitle(caption, MAX_PATH);
-    MessageBoxA(IsWindow(owner) ? owner : nullptr, text, caption, MB_OK | MB_ICONERROR);
+    for (DWORD i = 0; i < MAX_PATH; ++i) path[i] = owner->path[i];
+    path[MAX_PATH - 1] = '\0';
+    return lstrcmpiA(path, g_path) == 0;
 }
 
 const PassingEvent* CurrentlyPassing() {
@@ -131,7 +144,8 @@ LRESULT CALLBACK KeyCounter(int code, WPARAM wParam, LPARAM lParam) {
     SetPassing(outer);
 
     // Only events taken off the queue: HC_NOREMOVE is a peek that comes round again.
-    if (code == HC_ACTION && record && !reportedAbove) {
+    // Another program's file started last: its own hook reports the key.
+    if (code == HC_ACTION && record && !reportedAbove && OwnsReports()) {
         // A null target would post to this thread's own queue, in a foreign program.
         HWND target = record->target;
         if (target) PostMessageA(target, keyhook::kKeyMessage, wParam, lParam);
@@ -153,29 +167,42 @@ void WINAPI KeyHook_Stop() {
 }
 
 BOOL WINAPI KeyHook_Start(HWND target) {
+    g_failure[0] = '\0';
     if (!OpenBlock()) {
-        ShowBlockFailure(target);
+        NoteFailure(g_blockFailure, g_blockError);
         return FALSE;
     }
-    if (!IsWindow(target)) return FALSE;
+    if (!IsWindow(target)) {
+        NoteFailure(kHookFailed, ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
     // A second start replaces the first hook instead of reporting every key twice.
     KeyHook_Stop();
     g_record->target = target;
     HHOOK hook = SetWindowsHookExA(WH_KEYBOARD, KeyCounter, g_instance, 0);
     if (!hook) {
+        NoteFailure(kHookFailed, GetLastError());
         g_record->target = nullptr;
         return FALSE;
     }
+    lstrcpynA(const_cast<char*>(g_owner->path), g_path, MAX_PATH);
     g_record->hook = hook;
     g_ownHook = hook;
     g_ownTarget = target;
     return TRUE;
 }
 
+int WINAPI KeyHook_ErrorText(char* buffer, int size) {
+    if (!buffer || size <= 0) return 0;
+    lstrcpynA(buffer, g_failure, size);
+    return lstrlenA(buffer);
+}
+
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     switch (reason) {
     case DLL_PROCESS_ATTACH:
         g_instance = instance;
+        if (GetModuleFileNameA(instance, g_path, MAX_PATH) >= MAX_PATH) g_path[0] = '\0';
         DisableThreadLibraryCalls(instance);
         g_passingSlot = TlsAlloc();
         // A process the hook was loaded into gets its block here; a failure is

@@ -12,15 +12,23 @@ constexpr UINT kKeyMessage = WM_USER + 1;
 
 // Name of the shared block through which every hooked process finds the target.
 constexpr char kSharedBlockName[] = "KeyCountData";
+// Name of the block that holds the path of the library file whose hook
+// reports keys: the one that started last.
+constexpr char kOwnerBlockName[] = "KeyCountOwner";
 
 constexpr char kStartName[] = "KeyHook_Start";
 constexpr char kStopName[] = "KeyHook_Stop";
 constexpr char kHookProcName[] = "KeyCounter";
+constexpr char kErrorTextName[] = "KeyHook_ErrorText";
 
 // Starts reporting keys to the window, replacing any hook this process started
-// before. FALSE when the hook could not be installed; callers written for a
-// procedure without a result may ignore it.
+// before. FALSE when the hook could not be installed; KeyHook_ErrorText then
+// says why.
 using StartProc = BOOL(WINAPI*)(HWND target);
+// Copies the reason the last KeyHook_Start of this process failed (empty
+// after a success) into buffer, cut to size - 1 characters and terminated;
+// returns its length.
+using ErrorTextProc = int(WINAPI*)(char* buffer, int size);
 // Removes the hook this process started; nothing when there is none.
 using StopProc = void(WINAPI*)();
 using HookProc = LRESULT(CALLBACK*)(int code, WPARAM wParam, LPARAM lParam);

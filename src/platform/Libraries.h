@@ -4,6 +4,7 @@
 // only a few shapes of entry point, so each shape has its own call.
 #include "platform/WindowSystem.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -20,8 +21,11 @@ public:
     virtual EntryPoint Find(const std::string& name) = 0;
     // int32 entry(int32)
     virtual std::int32_t CallWithInteger(EntryPoint entry, std::int32_t argument) = 0;
-    // entry(window handle); its result, if any, is ignored.
-    virtual void CallWithWindow(EntryPoint entry, WindowHandle window) = 0;
+    // int32 entry(window handle)
+    virtual std::int32_t CallWithWindow(EntryPoint entry, WindowHandle window) = 0;
+    // int32 entry(char* buffer, int32 size): the text the entry wrote, at
+    // most capacity characters whatever it claims.
+    virtual std::string CallForText(EntryPoint entry, std::size_t capacity) = 0;
     // entry()
     virtual void CallWithoutArguments(EntryPoint entry) = 0;
 };

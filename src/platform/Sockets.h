@@ -1,7 +1,7 @@
 #pragma once
 // TCP sockets the way Winsock's asynchronous mode makes them: the host looked
-// up with gethostbyname, a socket made non-blocking by WSAAsyncSelect, a
-// connect() that stays pending, and the socket's events (FD_CONNECT, FD_READ,
+// up in the background with WSAAsyncGetHostByName, a socket made non-blocking
+// by WSAAsyncSelect, a connect() that stays pending, and the socket's events (FD_CONNECT, FD_READ,
 // FD_WRITE, FD_CLOSE), each with its error, delivered on the user-interface
 // thread. A call that fails at once gives the system's error number and its
 // own name. Numbers and event bits have Winsock's values.
@@ -31,11 +31,19 @@ inline constexpr SocketError HostNotFound = 11001;      // WSAHOST_NOT_FOUND
 } // namespace socket_error
 
 // FD_READ, FD_WRITE, FD_ACCEPT, FD_CONNECT, FD_CLOSE. Each arrives on its own.
-enum class SocketEvent : std::uint32_t { Read = 0x01, Write = 0x02, Accept = 0x08, Connect = 0x10, Close = 0x20 };
+// Lookup is no Winsock bit: the host lookup failed, and nothing follows.
+enum class SocketEvent : std::uint32_t {
+    Read = 0x01,
+    Write = 0x02,
+    Accept = 0x08,
+    Connect = 0x10,
+    Close = 0x20,
+    Lookup = 0x10000
+};
 
 // A call that failed at once: the system's error and the call's name
-// ("WSAStartup", "gethostbyname", "socket", "WSAAsyncSelect", "connect",
-// "ioctlsocket", "recv", "send").
+// ("WSAStartup", "WSAAsyncGetHostByName", "socket", "WSAAsyncSelect",
+// "connect", "ioctlsocket", "recv", "send").
 struct SocketFailure {
     SocketError error = 0;
     std::string api;
@@ -49,8 +57,9 @@ struct SocketResult {
 };
 
 // One event and its error: 0, or what went wrong since the call that started
-// it (a refused connection is Connect with WSAECONNREFUSED, a connection
-// reset by the peer Close with WSAECONNRESET).
+// it (an unknown host is Lookup with WSAHOST_NOT_FOUND, a refused connection
+// Connect with WSAECONNREFUSED, a connection reset by the peer Close with
+// WSAECONNRESET).
 using SocketEventHandler = std::function<void(SocketEvent event, SocketError error)>;
 
 // An open socket, closed (closesocket) when destroyed. From then on none of
@@ -75,8 +84,11 @@ class Sockets {
 public:
     virtual ~Sockets() = default;
 
-    // Looks host up (a name or a dotted address) and starts connecting to it
-    // on port; the outcome arrives as a Connect event, followed by a Write
+    // Starts connecting to host (a name or a dotted address) on port and
+    // returns at once: a name is looked up in the background, and a lookup
+    // that fails arrives as a Lookup event. The outcome of the connection
+    // arrives as a Connect event (with the error of a socket, select or
+    // connect call that failed once the host was found), followed by a Write
     // event once it may send. onEvent runs on the user-interface thread.
     virtual SocketResult<std::unique_ptr<SocketConnection>> Connect(const std::string& host, std::uint16_t port,
                                                                     SocketEventHandler onEvent) = 0;

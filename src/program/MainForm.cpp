@@ -90,6 +90,9 @@ void TMainForm::BindHandlers() {
     UIRTimer.OnTimer = Handler(this, &TMainForm::UIRTimerTimer);
     BestBuyTimer.OnTimer = Handler(this, &TMainForm::BestBuyTimerTimer);
     ClientSocket.OnRead = Handler(this, &TMainForm::ClientSocketRead);
+    ClientSocket.OnError = [this](ui::Component* sender, input::TErrorEvent errorEvent, int& errorCode) {
+        ClientSocketError(sender, errorEvent, errorCode);
+    };
     SetMessageHandler(kKeyHookMessage,
                       [this](std::uintptr_t wParam, std::intptr_t lParam) { KeyHookMessage(wParam, lParam); });
 }

@@ -34,6 +34,7 @@
 #include "ui/TreeView.h"
 
 #include <array>
+#include <exception>
 #include <memory>
 
 namespace orvane::actions {
@@ -373,6 +374,8 @@ public:
     void AVerRemoteCode(std::int32_t code);
     // Text from the TCP/IP server: echoed, then a code of one value a character.
     void ClientSocketRead(ui::Component* sender);
+    // A server not found or not reached is a failed start.
+    void ClientSocketError(ui::Component* sender, input::TErrorEvent errorEvent, int& errorCode);
 
 private:
     static constexpr std::size_t kOriginCount = 7;
@@ -383,6 +386,9 @@ private:
     // The origins in the order they are started, stopped and listed.
     std::array<OriginSlot, kOriginCount> OriginSlots();
     void InitializationFailed(const std::string& text);
+    // Keeps the exception being handled, unless one is kept already: the
+    // switch shows the first once it is done.
+    void NoteOriginFailure();
     // While the origin test viewer is open, codes are shown there instead
     // of being recognised.
     bool ViewerShown() const;
@@ -396,12 +402,14 @@ private:
     input::TAVerForm* averForm_ = nullptr;
     input::TTestOriginForm* viewer_ = nullptr;
     std::array<bool, kOriginCount> originRunning_{};
+    std::exception_ptr originFailure_;
     std::unique_ptr<platform::Library> grappler_;
     platform::EntryPoint getTVParam_ = 0;
     // Loaded at the first start and kept until the program ends.
     std::unique_ptr<platform::Library> keyHook_;
     platform::EntryPoint keyHookStart_ = 0;
     platform::EntryPoint keyHookStop_ = 0;
+    platform::EntryPoint keyHookErrorText_ = 0;
 
 public:
     // Last of all: destroyed first, it stops its watcher while the handlers

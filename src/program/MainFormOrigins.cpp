@@ -6,6 +6,9 @@
 #include "input/TestOriginForm.h"
 #include "settings/SettingsForm.h"
 
+#include <exception>
+#include <utility>
+
 namespace orvane::program {
 
 namespace {
@@ -26,6 +29,8 @@ Value Chosen(const ui::TComboBox& list, Value last, Value current) {
 }
 
 constexpr std::int32_t kTVParamQuery = 17;
+// More than any reason the hook library gives.
+constexpr std::size_t kMaxHookErrorText = 255;
 
 } // namespace
 
@@ -56,6 +61,7 @@ void TMainForm::EnableOriginMenuClick(ui::Component*) {
 
 bool TMainForm::SwitchOrigins(bool on) {
     bool ok = true;
+    originFailure_ = nullptr;
     IncomingSequence.Clear();
     const auto slots = OriginSlots();
     for (std::size_t i = 0; i < slots.size(); ++i) {
@@ -65,13 +71,26 @@ bool TMainForm::SwitchOrigins(bool on) {
             // The TV application's window is renamed whatever failed before it.
             const bool always = slot.routine == &TMainForm::AVerOrigin;
             if (!ok && !always) continue;
-            const bool started = (this->*slot.routine)(true);
+            bool started = false;
+            bool raised = false;
+            try {
+                started = (this->*slot.routine)(true);
+            } catch (const std::exception&) {
+                // A start that raised is a failed start; its error is shown below.
+                NoteOriginFailure();
+                raised = true;
+            }
             originRunning_[i] = started;
-            if (!always) ok = started;
+            if (!always || raised) ok = ok && started;
         } else if (originRunning_[i]) {
-            // Stopped even when its box was cleared since it started.
-            (this->*slot.routine)(false);
+            // Stopped even when its box was cleared since it started, and
+            // whatever the ones before it raised.
             originRunning_[i] = false;
+            try {
+                (this->*slot.routine)(false);
+            } catch (const std::exception&) {
+                NoteOriginFailure();
+            }
         }
     }
     if (on && ok) {
@@ -81,7 +100,20 @@ bool TMainForm::SwitchOrigins(bool on) {
         EnableOriginMenu.SetChecked(false);
         StatBar.SetPanelText(kOriginsPanel, "");
     }
+    // Once, after everything is switched and shows its state.
+    if (originFailure_) {
+        const std::exception_ptr failure = std::exchange(originFailure_, nullptr);
+        try {
+            std::rethrow_exception(failure);
+        } catch (const std::exception& error) {
+            App().HandleException(error);
+        }
+    }
     return ok;
+}
+
+void TMainForm::NoteOriginFailure() {
+    if (!originFailure_) originFailure_ = std::current_exception();
 }
 
 std::string TMainForm::OriginsStatusText() {
@@ -103,12 +135,20 @@ void TMainForm::InitializationFailed(const std::string& text) {
 // ---- Serial receiver ----
 
 bool TMainForm::SerialOrigin(bool on) {
+    // A handshake cut short would otherwise go on talking to a closed port
+    // and leave the hourglass up; ended first, as the close may raise.
+    if (UIRTimer.Enabled() || SerialInitState < 3) EndHandshake();
     if (!on) {
         ComPort.ClosePort();
-        // A handshake cut short would otherwise go on talking to a closed
-        // port and leave the hourglass up.
-        if (UIRTimer.Enabled() || SerialInitState < 3) EndHandshake();
         return true;
+    }
+    // A port still open from the last start is closed before the settings
+    // change. A close that raises has closed it all the same: the start goes
+    // on and the failure is shown afterwards.
+    try {
+        ComPort.ClosePort();
+    } catch (const std::exception&) {
+        NoteOriginFailure();
     }
     const settings::TSettingsForm& f = *settingsForm_;
     ComPort.SetPort(Chosen(f.PortCoBx, input::TPortType::COM8, ComPort.Port()));
@@ -221,14 +261,24 @@ bool TMainForm::BestBuyOrigin(bool on) {
 
 void TMainForm::BestBuyTimerTimer(ui::Component*) {
     BestBuyTimer.SetEnabled(false);
-    if (grappler_ && getTVParam_) {
-        const std::int32_t code = input::TVCardCode(grappler_->CallWithInteger(getTVParam_, kTVParamQuery));
-        if (ViewerShown())
-            ViewerLine(input::TVCardViewerLine(code));
-        else
-            ProcessSingleValue(code);
+    // The next poll comes whatever this one does, as long as the origin is
+    // on (an action run by this press may switch it off).
+    const auto rearm = [this] {
+        if (grappler_ && getTVParam_) BestBuyTimer.SetEnabled(true);
+    };
+    try {
+        if (grappler_ && getTVParam_) {
+            const std::int32_t code = input::TVCardCode(grappler_->CallWithInteger(getTVParam_, kTVParamQuery));
+            if (ViewerShown())
+                ViewerLine(input::TVCardViewerLine(code));
+            else
+                ProcessSingleValue(code);
+        }
+    } catch (...) {
+        rearm();
+        throw;
     }
-    BestBuyTimer.SetEnabled(true);
+    rearm();
 }
 
 // ---- Keyboard trapping: the hook library carried inside the program ----
@@ -252,7 +302,14 @@ bool TMainForm::KeyboardOrigin(bool on) {
         return false;
     }
     if (keyHookStop_) keyHook_->CallWithoutArguments(keyHookStop_);
-    keyHook_->CallWithWindow(keyHookStart_, Handle());
+    if (!keyHook_->CallWithWindow(keyHookStart_, Handle())) {
+        // The library runs inside other programs too, so it shows nothing
+        // itself; it keeps the reason for us.
+        if (!keyHookErrorText_) keyHookErrorText_ = keyHook_->Find("KeyHook_ErrorText");
+        const std::string reason = keyHookErrorText_ ? keyHook_->CallForText(keyHookErrorText_, kMaxHookErrorText) : "";
+        InitializationFailed(reason.empty() ? "Cannot start KEYHOOK.DLL" : reason);
+        return false;
+    }
     return true;
 }
 
@@ -292,6 +349,18 @@ void TMainForm::ViewerLine(const std::string& line) { viewer_->Memo.Lines.Add(li
 bool TMainForm::TCPIPOrigin(bool on) {
     ClientSocket.SetActive(on);
     return true;
+}
+
+void TMainForm::ClientSocketError(ui::Component*, input::TErrorEvent errorEvent, int&) {
+    // The server could not be found or reached: the origin has not started
+    // after all, and the switch shows it as a failed start would. The
+    // socket's own error box follows.
+    if (errorEvent != input::TErrorEvent::eeLookup && errorEvent != input::TErrorEvent::eeConnect) return;
+    const auto slots = OriginSlots();
+    for (std::size_t i = 0; i < slots.size(); ++i)
+        if (slots[i].routine == &TMainForm::TCPIPOrigin) originRunning_[i] = false;
+    EnableOriginMenu.SetChecked(false);
+    StatBar.SetPanelText(kOriginsPanel, "");
 }
 
 void TMainForm::ClientSocketRead(ui::Component*) {

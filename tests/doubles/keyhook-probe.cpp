@@ -11,7 +11,8 @@
 // be created or cannot be mapped for writing.
 //
 // Commands on standard input, one a line, each answered with one line:
-//   start               KeyHook_Start with this window   "start 1" or "start 0"
+//   start               KeyHook_Start with this window   "start 1", or "start 0 REASON"
+//                                                        with KeyHook_ErrorText's text
 //   stop                KeyHook_Stop                     "stop"
 //   call CODE VK DATA   KeyCounter(CODE, VK, DATA)       "call"
 //   text                the text box's contents          "text CONTENTS"
@@ -43,6 +44,7 @@ HWND g_edit;
 keyhook::StartProc g_start;
 keyhook::StopProc g_stop;
 keyhook::HookProc g_hookProc;
+keyhook::ErrorTextProc g_errorText;
 
 void Say(const char* format, ...) {
     va_list args;
@@ -58,7 +60,13 @@ void Run(const std::string& line) {
     std::sscanf(line.c_str(), "%15s", verb);
     const std::string command = verb;
     if (command == "start") {
-        Say("start %d", g_start && g_start(g_window) ? 1 : 0);
+        if (g_start && g_start(g_window)) {
+            Say("start 1");
+        } else {
+            char reason[128] = {};
+            if (g_errorText) g_errorText(reason, sizeof(reason));
+            Say("start 0 %s", reason);
+        }
     } else if (command == "stop") {
         if (g_stop) g_stop();
         Say("stop");
@@ -180,7 +188,8 @@ int main(int argc, char** argv) {
         g_start = keyhook::EntryPoint<keyhook::StartProc>(library, keyhook::kStartName);
         g_stop = keyhook::EntryPoint<keyhook::StopProc>(library, keyhook::kStopName);
         g_hookProc = keyhook::EntryPoint<keyhook::HookProc>(library, keyhook::kHookProcName);
-        if (!g_start || !g_stop || !g_hookProc) {
+        g_errorText = keyhook::EntryPoint<keyhook::ErrorTextProc>(library, keyhook::kErrorTextName);
+        if (!g_start || !g_stop || !g_hookProc || !g_errorText) {
             std::fprintf(stderr, "keyhook-probe: %s lacks an entry point\n", dll);
             return 1;
         }

@@ -31,8 +31,20 @@ public:
         return answer;
     }
 
-    void CallWithWindow(platform::EntryPoint entry, platform::WindowHandle window) override {
-        loader_.log.push_back(Name(entry) + "(" + std::to_string(window) + ")");
+    std::int32_t CallWithWindow(platform::EntryPoint entry, platform::WindowHandle window) override {
+        const std::string name = Name(entry);
+        loader_.log.push_back(name + "(" + std::to_string(window) + ")");
+        const auto& results = Definition().windowResults;
+        const auto found = results.find(name);
+        return found == results.end() ? 1 : found->second;
+    }
+
+    std::string CallForText(platform::EntryPoint entry, std::size_t capacity) override {
+        const std::string name = Name(entry);
+        loader_.log.push_back(name + "(text)");
+        const auto& texts = Definition().texts;
+        const auto found = texts.find(name);
+        return found == texts.end() ? std::string() : found->second.substr(0, capacity);
     }
 
     void CallWithoutArguments(platform::EntryPoint entry) override { loader_.log.push_back(Name(entry) + "()"); }

@@ -18,6 +18,10 @@ public:
         // answer (then the last one again), else 0.
         std::vector<std::string> entries;
         std::deque<std::int32_t> answers;
+        // What an entry called with a window returns; 1 (TRUE) when not set.
+        std::map<std::string, std::int32_t> windowResults = {};
+        // What an entry called for a text writes; empty when not set.
+        std::map<std::string, std::string> texts = {};
     };
 
     // Makes fileName loadable (matched exactly, case aside) with these entries.
@@ -28,7 +32,7 @@ public:
     std::unique_ptr<platform::Library> Load(const std::string& fileName) override;
 
     // "load NAME", "load failed NAME", "free NAME", "ENTRY(ARG)", "ENTRY()",
-    // with window handles in decimal.
+    // "ENTRY(text)", with window handles in decimal.
     std::vector<std::string> log;
     int LoadCount(const std::string& fileName) const;
     int LoadedNow() const { return loaded_; }

@@ -42,7 +42,21 @@ void FakeSocketPeer::Deliver(SocketEvent event, SocketError error) {
     (*handler)(event, error);
 }
 
+void FakeSocketPeer::FinishLookup() {
+    if (!lookingUp_) return;
+    lookingUp_ = false;
+    if (SameText(host_, "localhost")) {
+        address_ = "127.0.0.1";
+    } else {
+        auto it = sockets_->hosts_.find(UpperCase(host_));
+        if (it == sockets_->hosts_.end()) return Fail(SocketEvent::Lookup, platform::socket_error::HostNotFound);
+        address_ = it->second;
+    }
+    if (const SocketFailure failure = sockets_->StartConnecting(*this)) Fail(SocketEvent::Connect, failure.error);
+}
+
 void FakeSocketPeer::Accept() {
+    FinishLookup();
     if (settled_) throw std::logic_error("The connection attempt was settled already");
     settled_ = true;
     accepted_ = true;
@@ -51,6 +65,7 @@ void FakeSocketPeer::Accept() {
 }
 
 void FakeSocketPeer::Refuse(SocketError error) {
+    FinishLookup();
     if (settled_) throw std::logic_error("The connection attempt was settled already");
     settled_ = true;
     Deliver(SocketEvent::Connect, error);
@@ -71,6 +86,11 @@ void FakeSocketPeer::Close() {
 }
 
 void FakeSocketPeer::Fail(SocketEvent event, SocketError error) {
+    if (event == SocketEvent::Lookup)
+        lookingUp_ = false;
+    else
+        FinishLookup();
+    if (settled_ && failed_) return; // the lookup or the connect calls failed already
     settled_ = true;
     failed_ = true;
     Deliver(event, error);
@@ -156,35 +176,35 @@ SocketResult<std::unique_ptr<platform::SocketConnection>> FakeSockets::Connect(c
     auto failed = [](SocketError error, const char* api) {
         return SocketResult<std::unique_ptr<platform::SocketConnection>>{nullptr, SocketFailure{error, api}};
     };
-    std::string address = host;
-    if (!IsDottedAddress(host)) {
-        Record("gethostbyname " + host);
-        if (const SocketError error = TakeFailure("gethostbyname")) return failed(error, "gethostbyname");
-        if (SameText(host, "localhost")) {
-            address = "127.0.0.1";
-        } else {
-            auto it = hosts_.find(UpperCase(host));
-            if (it == hosts_.end()) return failed(platform::socket_error::HostNotFound, "gethostbyname");
-            address = it->second;
-        }
-    }
-    Record("socket");
-    if (const SocketError error = TakeFailure("socket")) return failed(error, "socket");
-    for (const char* api : {"WSAAsyncSelect", "connect"}) {
-        Record(api == std::string("connect") ? "connect " + address + ":" + std::to_string(port) : api);
-        if (const SocketError error = TakeFailure(api)) {
-            Record("closesocket");
-            return failed(error, api);
-        }
-    }
     auto peer = std::make_unique<FakeSocketPeer>();
     peer->sockets_ = this;
     peer->host_ = host;
-    peer->address_ = address;
     peer->port_ = port;
+    if (IsDottedAddress(host)) {
+        peer->address_ = host;
+        if (const SocketFailure failure = StartConnecting(*peer)) return {nullptr, failure};
+    } else {
+        Record("WSAAsyncGetHostByName " + host);
+        if (const SocketError error = TakeFailure("WSAAsyncGetHostByName")) return failed(error, "WSAAsyncGetHostByName");
+        peer->lookingUp_ = true;
+    }
     peer->handler_ = std::make_shared<platform::SocketEventHandler>(std::move(onEvent));
     peers_.push_back(std::move(peer));
     return {std::make_unique<FakeSocketConnection>(*this, *peers_.back()), {}};
+}
+
+SocketFailure FakeSockets::StartConnecting(const FakeSocketPeer& peer) {
+    Record("socket");
+    if (const SocketError error = TakeFailure("socket")) return {error, "socket"};
+    for (const char* api : {"WSAAsyncSelect", "connect"}) {
+        Record(api == std::string("connect") ? "connect " + peer.address_ + ":" + std::to_string(peer.port_) : api);
+        if (const SocketError error = TakeFailure(api)) {
+            // Made at once, the socket goes at once; after a lookup, with its connection.
+            if (peer.handler_ == nullptr) Record("closesocket");
+            return {error, api};
+        }
+    }
+    return {};
 }
 
 std::string FakeSockets::ErrorText(SocketError error) const {

@@ -1,6 +1,8 @@
 #pragma once
 // Sockets in memory. Every Connect is an attempt that the test sees (host and
-// port) and settles: it accepts it or refuses it with an error number. Then
+// port) and settles: it accepts it or refuses it with an error number. A
+// host given by name is looked up in the background: the lookup ends when
+// the test says so, or when it settles the attempt. Then
 // the test plays the peer: it sends text, takes what the program sent, and
 // closes or fails the connection. Events are delivered at once, on the test's
 // thread, as the user-interface thread would get them; an exception raised by
@@ -22,8 +24,10 @@ class FakeSockets;
 class FakeSocketPeer {
 public:
     const std::string& Host() const { return host_; }
-    // The address the host was looked up as ("127.0.0.1" for "localhost").
+    // The address the host was looked up as ("127.0.0.1" for "localhost");
+    // empty while it is looked up.
     const std::string& Address() const { return address_; }
+    bool LookingUp() const { return lookingUp_; }
     std::uint16_t Port() const { return port_; }
     // The program still holds its socket.
     bool Open() const { return handler_ != nullptr; }
@@ -31,6 +35,11 @@ public:
     bool Connected() const { return accepted_ && !closed_ && !failed_ && Open(); }
     bool Settled() const { return settled_; }
 
+    // Ends the lookup: a known host is connected to (socket, WSAAsyncSelect,
+    // connect; a call made to fail arrives as Connect with its error), an
+    // unknown one arrives as Lookup with WSAHOST_NOT_FOUND. Nothing when the
+    // host was not looked up or the lookup has ended.
+    void FinishLookup();
     // Completes the connection: Connect, then Write.
     void Accept();
     // Connect with this error; the program's socket stays useless.
@@ -42,7 +51,8 @@ public:
     // until what was sent before has been read; the program must cope with
     // both.) What was sent before stays readable. A second close does nothing.
     void Close();
-    // Any event with an error, as the network reports it.
+    // Any event with an error, as the network reports it. Lookup ends the
+    // lookup with it.
     void Fail(platform::SocketEvent event, platform::SocketError error);
 
     // What the program sent and the peer has not taken yet.
@@ -66,6 +76,7 @@ private:
     std::uint16_t port_ = 0;
     // Shared with the event being delivered: a handler may close the socket.
     std::shared_ptr<platform::SocketEventHandler> handler_;
+    bool lookingUp_ = false;
     bool settled_ = false;
     bool accepted_ = false;
     bool closed_ = false;
@@ -79,10 +90,11 @@ private:
 class FakeSockets : public platform::Sockets {
 public:
     // "localhost" and dotted addresses are always found; other names only
-    // when added here. Others fail with WSAHOST_NOT_FOUND on "gethostbyname".
+    // when added here. The lookup of others fails with WSAHOST_NOT_FOUND.
     void AddHost(const std::string& name, const std::string& address);
-    // The next call of that name ("gethostbyname", "socket", "WSAAsyncSelect",
-    // "connect", "ioctlsocket", "recv", "send") fails at once with error.
+    // The next call of that name ("WSAAsyncGetHostByName", "socket",
+    // "WSAAsyncSelect", "connect", "ioctlsocket", "recv", "send") fails at
+    // once with error.
     void FailNext(const std::string& api, platform::SocketError error);
 
     // Every attempt, in order, including those the program has closed.
@@ -91,7 +103,7 @@ public:
     // The latest; throws std::out_of_range when there was none.
     FakeSocketPeer& LastAttempt();
 
-    // Every call, in order: "gethostbyname mediapc", "socket",
+    // Every call, in order: "WSAAsyncGetHostByName mediapc", "socket",
     // "WSAAsyncSelect", "connect 127.0.0.1:1024", "ioctlsocket", "recv 2",
     // "send 2", "closesocket".
     const std::vector<std::string>& Calls() const { return calls_; }
@@ -103,8 +115,11 @@ public:
 
 private:
     friend class FakeSocketConnection;
+    friend class FakeSocketPeer;
     void Record(std::string call) { calls_.push_back(std::move(call)); }
     platform::SocketError TakeFailure(const std::string& api);
+    // socket, WSAAsyncSelect, connect: the first that fails.
+    platform::SocketFailure StartConnecting(const FakeSocketPeer& peer);
 
     std::map<std::string, std::string> hosts_;
     std::map<std::string, platform::SocketError> failures_;

@@ -145,8 +145,9 @@ public:
         }
     }
 
+    // The connection may wait for a lookup that ends through the message loop.
     bool AcceptPeer() override {
-        if (!Readable(listener_)) return false;
+        if (!RunUntil([this] { return Readable(listener_, 0); }, 5000)) return false;
         peer_ = accept(listener_, nullptr, nullptr);
         return peer_ != INVALID_SOCKET;
     }
@@ -188,11 +189,11 @@ private:
         return ntohs(address.sin_port);
     }
     // Waits a generous while for something to read (or a connection to accept).
-    static bool Readable(SOCKET socket) {
+    static bool Readable(SOCKET socket, long seconds = 5) {
         fd_set readable;
         FD_ZERO(&readable);
         FD_SET(socket, &readable);
-        timeval wait{5, 0};
+        timeval wait{seconds, 0};
         return select(0, &readable, nullptr, nullptr, &wait) == 1;
     }
 

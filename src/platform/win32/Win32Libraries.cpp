@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <climits>
+#include <cstring>
+
 namespace orvane::platform::win32 {
 namespace {
 
@@ -21,10 +24,18 @@ public:
         return As<std::int32_t(WINAPI*)(std::int32_t)>(entry)(argument);
     }
 
-    void CallWithWindow(EntryPoint entry, WindowHandle window) override {
-        // Declared with a result so that an entry returning BOOL in EAX and
-        // one returning nothing are called alike under stdcall.
-        if (entry) As<UINT_PTR(WINAPI*)(HWND)>(entry)(reinterpret_cast<HWND>(window));
+    std::int32_t CallWithWindow(EntryPoint entry, WindowHandle window) override {
+        if (!entry) return 0;
+        return As<std::int32_t(WINAPI*)(HWND)>(entry)(reinterpret_cast<HWND>(window));
+    }
+
+    std::string CallForText(EntryPoint entry, std::size_t capacity) override {
+        if (!entry || capacity == 0 || capacity >= INT_MAX) return {};
+        // Zeroed and one longer than offered, so that a text left unterminated still ends.
+        std::string buffer(capacity + 1, '\0');
+        As<std::int32_t(WINAPI*)(char*, std::int32_t)>(entry)(buffer.data(), static_cast<std::int32_t>(capacity));
+        buffer.resize(std::strlen(buffer.c_str()));
+        return buffer;
     }
 
     void CallWithoutArguments(EntryPoint entry) override {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -76,6 +77,9 @@ struct WatchState : std::enable_shared_from_this<WatchState> {
     DWORD threadId = 0;
     std::atomic<bool> stopping{false};
     std::atomic<int> dispatching{0}; // handlers of this watcher running on the user-interface thread
+    // Every byte the device's reads have taken, so that the watcher can
+    // tell bytes that came while a handler ran from those it left unread.
+    std::shared_ptr<std::atomic<std::uint64_t>> bytesRead;
 };
 
 void CallHandler(WatchState& state, UINT message, WPARAM value) {
@@ -142,11 +146,17 @@ DWORD QueuedInput(HANDLE device) {
     return ClearCommError(device, &errors, &status) ? status.cbInQue : 0;
 }
 
+// The bytes received since the device opened: those read and those waiting.
+std::uint64_t ReceivedBytes(const WatchState& state) { return *state.bytesRead + QueuedInput(state.device); }
+
 void RunWatcher(WatchState& state) {
     Handle signalled = ManualResetEvent();
     if (!signalled) return Deliver(state, kFailureMessage, LastError());
     DWORD watched = state.events;
-    DWORD reported = 0; // input already announced, for waits that complete without events
+    // Bytes received up to the last announcement, for waits that complete
+    // without events: what a handler leaves unread is not announced again,
+    // what arrives while it runs is.
+    std::uint64_t announced = 0;
     while (WaitForSingleObject(state.stop.get(), 0) == WAIT_TIMEOUT) {
         OVERLAPPED overlapped{};
         overlapped.hEvent = signalled.get();
@@ -184,18 +194,19 @@ void RunWatcher(WatchState& state) {
         occurred &= watched;
         if (occurred == 0 && (watched & EV_RXCHAR)) {
             // Wine's waits end with no events even when bytes have come: the
-            // input queue tells. Only bytes beyond those announced count.
-            const DWORD queued = QueuedInput(state.device);
-            if (queued > reported) occurred = EV_RXCHAR;
-            reported = std::min(reported, queued);
+            // input queue tells. A purge drops bytes never announced.
+            const std::uint64_t received = ReceivedBytes(state);
+            if (received > announced) occurred = EV_RXCHAR;
+            announced = std::min(announced, received);
         }
         if (occurred == 0) {
             WaitForSingleObject(state.stop.get(), kIdlePauseMs);
             continue;
         }
+        const std::uint64_t received = (watched & EV_RXCHAR) ? ReceivedBytes(state) : announced;
         Deliver(state, kEventsMessage, occurred);
         if (WaitForSingleObject(state.stop.get(), 0) != WAIT_TIMEOUT) return; // the device may be closed now
-        if (watched & EV_RXCHAR) reported = QueuedInput(state.device);
+        announced = received;
     }
 }
 
@@ -293,7 +304,8 @@ DCB ToDcb(const SerialLineSettings& line) {
 class Win32SerialDevice : public SerialDevice {
 public:
     Win32SerialDevice(Handle handle, std::shared_ptr<SerialErrorSink> sink)
-        : handle_(std::move(handle)), sink_(std::move(sink)) {}
+        : handle_(std::move(handle)), sink_(std::move(sink)),
+          bytesRead_(std::make_shared<std::atomic<std::uint64_t>>(0)) {}
     Win32SerialDevice(const Win32SerialDevice&) = delete;
     Win32SerialDevice& operator=(const Win32SerialDevice&) = delete;
 
@@ -327,11 +339,11 @@ public:
         OVERLAPPED overlapped{};
         overlapped.hEvent = event.get();
         DWORD read = 0;
-        if (ReadFile(handle_.get(), buffer, count, &read, &overlapped)) return {read, 0, false};
+        if (ReadFile(handle_.get(), buffer, count, &read, &overlapped)) return Taken({read, 0, false});
         const DWORD error = GetLastError();
         if (error != ERROR_IO_PENDING) return {0, error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE, false};
-        if (!GetOverlappedResult(handle_.get(), &overlapped, &read, TRUE)) return {read, LastError(), true};
-        return {read, 0, false};
+        if (!GetOverlappedResult(handle_.get(), &overlapped, &read, TRUE)) return Taken({read, LastError(), true});
+        return Taken({read, 0, false});
     }
 
     SerialTransfer Write(std::string_view bytes, bool wait) override {
@@ -387,6 +399,7 @@ public:
         state->delivery = delivery;
         state->handlers = std::move(handlers);
         state->sink = sink_;
+        state->bytesRead = bytesRead_;
         state->stop = ManualResetEvent();
         if (!state->stop) return {nullptr, LastError()};
         // The window belongs to this, the user-interface, thread: what is sent
@@ -411,6 +424,11 @@ public:
     }
 
 private:
+    SerialTransfer Taken(SerialTransfer read) {
+        *bytesRead_ += read.bytes;
+        return read;
+    }
+
     void ReapFinishedWrites() {
         std::erase_if(pending_, [this](const std::unique_ptr<PendingWrite>& write) {
             DWORD ignored = 0;
@@ -421,6 +439,7 @@ private:
 
     Handle handle_;
     std::shared_ptr<SerialErrorSink> sink_;
+    std::shared_ptr<std::atomic<std::uint64_t>> bytesRead_;
     std::vector<std::unique_ptr<PendingWrite>> pending_;
 };
 

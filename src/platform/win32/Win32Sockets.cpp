@@ -28,14 +28,20 @@ SocketError LastSocketError() {
 }
 
 struct Entry {
-    SOCKET socket = INVALID_SOCKET;
+    SOCKET socket = INVALID_SOCKET; // none until the host is found
     SocketEventHandler onEvent;
+    // While the host is looked up: the request and the buffer it fills.
+    HANDLE lookup = nullptr;
+    std::unique_ptr<char[]> lookupBuffer;
+    std::uint16_t port = 0;
 };
 
 } // namespace
 
 struct Win32Sockets::State {
     ~State() {
+        // A lookup may still write into its buffer; it is left to the process's end.
+        for (auto& orphan : orphans) static_cast<void>(orphan.second.release());
         if (started) WSACleanup();
     }
 
@@ -45,6 +51,9 @@ struct Win32Sockets::State {
     DWORD windowError = 0;
     UINT nextMessage = kFirstMessage;
     std::map<UINT, std::shared_ptr<Entry>> entries;
+    // Buffers of lookups whose connection closed before they ended: the
+    // system may still write into them until its message comes.
+    std::map<std::pair<UINT, HANDLE>, std::unique_ptr<char[]>> orphans;
     SocketErrorSink sink;
 
     // A message number no open connection uses.
@@ -72,17 +81,58 @@ private:
 
 namespace {
 
+// Makes the socket, selects its events and starts connecting; the failure of
+// the first call that fails. From the socket on, the connection closes it.
+SocketFailure StartConnecting(Win32Sockets::State& state, UINT message, Entry& entry, const in_addr& host) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(entry.port);
+    address.sin_addr = host;
+    const SOCKET socket = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (socket == INVALID_SOCKET) return {LastSocketError(), "socket"};
+    entry.socket = socket;
+    if (WSAAsyncSelect(socket, state.window, message, kEvents) == SOCKET_ERROR)
+        return {LastSocketError(), "WSAAsyncSelect"};
+    if (connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == SOCKET_ERROR) {
+        const SocketError error = LastSocketError();
+        if (error != WSAEWOULDBLOCK) return {error, "connect"};
+    }
+    return {};
+}
+
+// The lookup has ended: connect to what it found, or report why not.
+void LookupDone(Win32Sockets::State& state, UINT message, Entry& entry, LPARAM lParam) {
+    entry.lookup = nullptr;
+    const std::unique_ptr<char[]> buffer = std::move(entry.lookupBuffer);
+    if (const SocketError error = WSAGETASYNCERROR(lParam)) return entry.onEvent(SocketEvent::Lookup, error);
+    const auto* found = reinterpret_cast<const hostent*>(buffer.get());
+    if (found->h_addrtype != AF_INET || found->h_length != sizeof(in_addr) || !found->h_addr_list ||
+        !found->h_addr_list[0])
+        return entry.onEvent(SocketEvent::Lookup, WSANO_DATA);
+    in_addr host{};
+    std::memcpy(&host, found->h_addr_list[0], sizeof(host));
+    if (const SocketFailure failure = StartConnecting(state, message, entry, host))
+        entry.onEvent(SocketEvent::Connect, failure.error);
+}
+
 LRESULT CALLBACK SocketWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message < kFirstMessage || message > kLastMessage) return DefWindowProcA(window, message, wParam, lParam);
     auto* state = reinterpret_cast<Win32Sockets::State*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!state) return 0;
+    // The end of a lookup nobody waits for any more: its buffer can go.
+    if (state->orphans.erase({message, reinterpret_cast<HANDLE>(wParam)})) return 0;
     auto it = state->entries.find(message);
-    // Left over from a socket closed since it was posted.
-    if (it == state->entries.end() || it->second->socket != static_cast<SOCKET>(wParam)) return 0;
+    if (it == state->entries.end()) return 0;
     // Held for the whole call: the handler may close its own connection.
     const std::shared_ptr<Entry> entry = it->second;
+    const bool lookupDone = entry->lookup && wParam == reinterpret_cast<WPARAM>(entry->lookup);
+    // Left over from a socket closed since it was posted.
+    if (!lookupDone && entry->socket != static_cast<SOCKET>(wParam)) return 0;
     try {
-        if (entry->onEvent)
+        if (!entry->onEvent) return 0;
+        if (lookupDone)
+            LookupDone(*state, message, *entry, lParam);
+        else
             entry->onEvent(static_cast<SocketEvent>(WSAGETSELECTEVENT(lParam)),
                            static_cast<SocketError>(WSAGETSELECTERROR(lParam)));
     } catch (const std::exception& error) {
@@ -95,26 +145,30 @@ LRESULT CALLBACK SocketWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 class Win32Connection : public SocketConnection {
 public:
-    Win32Connection(std::shared_ptr<Win32Sockets::State> state, UINT message, SOCKET socket)
-        : state_(std::move(state)), message_(message), socket_(socket) {}
+    Win32Connection(std::shared_ptr<Win32Sockets::State> state, UINT message, std::shared_ptr<Entry> entry)
+        : state_(std::move(state)), message_(message), entry_(std::move(entry)) {}
     Win32Connection(const Win32Connection&) = delete;
     Win32Connection& operator=(const Win32Connection&) = delete;
 
     ~Win32Connection() override {
         state_->entries.erase(message_);
-        closesocket(socket_);
+        if (entry_->lookup) {
+            WSACancelAsyncRequest(entry_->lookup);
+            state_->orphans[{message_, entry_->lookup}] = std::move(entry_->lookupBuffer);
+        }
+        if (entry_->socket != INVALID_SOCKET) closesocket(entry_->socket);
     }
 
     SocketResult<std::uint32_t> Pending() override {
         u_long waiting = 0;
-        if (ioctlsocket(socket_, FIONREAD, &waiting) == SOCKET_ERROR) return {0, {LastSocketError(), "ioctlsocket"}};
+        if (ioctlsocket(entry_->socket, FIONREAD, &waiting) == SOCKET_ERROR) return {0, {LastSocketError(), "ioctlsocket"}};
         return {static_cast<std::uint32_t>(waiting), {}};
     }
 
     SocketResult<std::string> Receive(std::uint32_t count) override {
         std::string bytes(std::min<std::uint32_t>(count, INT_MAX), '\0');
         if (bytes.empty()) return {};
-        const int received = recv(socket_, bytes.data(), static_cast<int>(bytes.size()), 0);
+        const int received = recv(entry_->socket, bytes.data(), static_cast<int>(bytes.size()), 0);
         if (received == SOCKET_ERROR) {
             const SocketError error = LastSocketError();
             if (error == WSAEWOULDBLOCK) return {};
@@ -127,7 +181,7 @@ public:
     SocketResult<std::size_t> Send(std::string_view bytes) override {
         if (bytes.empty()) return {};
         const int size = static_cast<int>(std::min<std::size_t>(bytes.size(), INT_MAX));
-        const int sent = send(socket_, bytes.data(), size, 0);
+        const int sent = send(entry_->socket, bytes.data(), size, 0);
         if (sent == SOCKET_ERROR) {
             const SocketError error = LastSocketError();
             if (error == WSAEWOULDBLOCK) return {};
@@ -139,7 +193,7 @@ public:
 private:
     std::shared_ptr<Win32Sockets::State> state_;
     UINT message_;
-    SOCKET socket_;
+    std::shared_ptr<Entry> entry_;
 };
 
 SocketResult<std::unique_ptr<SocketConnection>> Failed(SocketError error, const char* api) {
@@ -180,34 +234,25 @@ SocketResult<std::unique_ptr<SocketConnection>> Win32Sockets::Connect(const std:
     if (!state_->started) return Failed(state_->startupError, "WSAStartup");
     if (!state_->window) return Failed(static_cast<SocketError>(state_->windowError), "CreateWindowEx");
 
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = inet_addr(host.c_str());
-    if (address.sin_addr.s_addr == INADDR_NONE) {
-        const hostent* found = gethostbyname(host.c_str());
-        if (!found) return Failed(LastSocketError(), "gethostbyname");
-        if (found->h_addrtype != AF_INET || found->h_length != sizeof(address.sin_addr) || !found->h_addr_list[0])
-            return Failed(WSANO_DATA, "gethostbyname");
-        std::memcpy(&address.sin_addr, found->h_addr_list[0], sizeof(address.sin_addr));
-    }
-
-    const SOCKET socket = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    if (socket == INVALID_SOCKET) return Failed(LastSocketError(), "socket");
     const UINT message = state_->TakeMessage();
     auto entry = std::make_shared<Entry>();
-    entry->socket = socket;
     entry->onEvent = std::move(onEvent);
+    entry->port = port;
     state_->entries[message] = entry;
     // From here the connection closes the socket and forgets its entry.
-    auto connection = std::make_unique<Win32Connection>(state_, message, socket);
+    auto connection = std::make_unique<Win32Connection>(state_, message, entry);
 
-    if (WSAAsyncSelect(socket, state_->window, message, kEvents) == SOCKET_ERROR)
-        return Failed(LastSocketError(), "WSAAsyncSelect");
-    if (connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == SOCKET_ERROR) {
-        const SocketError error = LastSocketError();
-        if (error != WSAEWOULDBLOCK) return Failed(error, "connect");
+    in_addr address{};
+    address.s_addr = inet_addr(host.c_str());
+    if (address.s_addr != INADDR_NONE) {
+        if (const SocketFailure failure = StartConnecting(*state_, message, *entry, address)) return {nullptr, failure};
+        return {std::move(connection), {}};
     }
+    // A name: looked up without holding up the user-interface thread.
+    entry->lookupBuffer = std::make_unique<char[]>(MAXGETHOSTSTRUCT);
+    entry->lookup = WSAAsyncGetHostByName(state_->window, message, host.c_str(), entry->lookupBuffer.get(),
+                                          MAXGETHOSTSTRUCT);
+    if (!entry->lookup) return Failed(LastSocketError(), "WSAAsyncGetHostByName");
     return {std::move(connection), {}};
 }
 

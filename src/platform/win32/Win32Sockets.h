@@ -1,9 +1,9 @@
 #pragma once
 // Winsock in its asynchronous mode. WSAStartup is called once and held for
-// the service's life; every socket's events are posted by WSAAsyncSelect to
-// one hidden message-only window of the user-interface thread, each
-// connection under a message number of its own, so that a message still
-// queued for a closed socket finds nobody.
+// the service's life; every socket's events (and the end of its host lookup,
+// WSAAsyncGetHostByName) are posted to one hidden message-only window of the
+// user-interface thread, each connection under a message number of its own,
+// so that a message still queued for a closed socket finds nobody.
 #include "platform/Sockets.h"
 
 #include <exception>

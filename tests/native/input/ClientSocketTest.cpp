@@ -58,11 +58,14 @@ protected:
 
 // --- connecting and closing ---
 
-TEST_F(ClientSocketTest, ActivatingLooksTheHostUpAndStartsConnectingWithoutWaiting) {
+TEST_F(ClientSocketTest, ActivatingStartsTheLookupAndConnectsOnceTheHostIsFoundWithoutWaiting) {
     FakeSocketPeer& peer = Activate();
     EXPECT_TRUE(socket.Active());
     EXPECT_FALSE(socket.Connected());
-    EXPECT_EQ(sockets.Calls(), (Log{"gethostbyname mediapc", "socket", "WSAAsyncSelect", "connect 192.168.1.20:1024"}));
+    EXPECT_EQ(sockets.Calls(), Log{"WSAAsyncGetHostByName mediapc"});
+    peer.FinishLookup();
+    EXPECT_EQ(sockets.Calls(),
+              (Log{"WSAAsyncGetHostByName mediapc", "socket", "WSAAsyncSelect", "connect 192.168.1.20:1024"}));
     EXPECT_EQ(peer.Host(), "mediapc");
     EXPECT_TRUE(log.empty());
 
@@ -195,13 +198,13 @@ TEST_F(ClientSocketTest, WhatTheServerSentBeforeClosingIsReadBeforeTheDisconnect
 // --- failures ---
 
 TEST_F(ClientSocketTest, ACallThatFailsAtOnceRaisesTheWindowsSocketErrorAndLeavesTheSocketInactive) {
-    socket.SetHost("nowhere");
+    sockets.FailNext("WSAAsyncGetHostByName", 10055);
     EXPECT_EQ(SocketErrorOf([&] { socket.SetActive(true); }),
-              "Windows socket error: No such host is known (11001), on API 'gethostbyname'");
+              "Windows socket error: " + sockets.ErrorText(10055) + " (10055), on API 'WSAAsyncGetHostByName'");
     EXPECT_FALSE(socket.Active());
     EXPECT_EQ(sockets.AttemptCount(), 0u);
 
-    socket.SetHost("mediapc");
+    socket.SetHost("192.168.1.20");
     sockets.FailNext("connect", 10065);
     sockets.ClearCalls();
     EXPECT_EQ(SocketErrorOf([&] { socket.SetActive(true); }),
@@ -210,6 +213,26 @@ TEST_F(ClientSocketTest, ACallThatFailsAtOnceRaisesTheWindowsSocketErrorAndLeave
     EXPECT_FALSE(socket.Active());
     Activate();
     EXPECT_TRUE(socket.Active());
+}
+
+// After the lookup, the calls that fail come as errors too: nobody waits for them.
+TEST_F(ClientSocketTest, AnUnknownHostOrAConnectThatFailsAfterTheLookupIsAnAsynchronousError) {
+    std::vector<TErrorEvent> seen;
+    socket.OnError = [&](ui::Component*, TErrorEvent errorEvent, int&) { seen.push_back(errorEvent); };
+    socket.SetHost("nowhere");
+    FakeSocketPeer& unknown = Activate();
+    ui.dialogs.ExpectMessageBox("Asynchronous socket error 11001");
+    unknown.FinishLookup();
+    EXPECT_FALSE(socket.Active());
+    EXPECT_FALSE(unknown.Open());
+
+    socket.SetHost("mediapc");
+    sockets.FailNext("connect", 10065);
+    FakeSocketPeer& unreachable = Activate();
+    ui.dialogs.ExpectMessageBox("Asynchronous socket error 10065");
+    unreachable.FinishLookup();
+    EXPECT_FALSE(socket.Active());
+    EXPECT_EQ(seen, (std::vector<TErrorEvent>{TErrorEvent::eeLookup, TErrorEvent::eeConnect}));
 }
 
 TEST_F(ClientSocketTest, AnAsynchronousErrorNobodyHandlesIsShownAndClosesTheSocket) {

@@ -51,6 +51,7 @@ public:
     std::uint16_t ClosedPort() override { return 4041; }
 
     bool RunUntil(const std::function<bool()>& done, std::uint32_t) override {
+        FinishLookups();
         for (std::size_t i = 0; i < sockets_.AttemptCount(); ++i) {
             fakes::FakeSocketPeer& attempt = sockets_.Attempt(i);
             if (!attempt.Settled() && attempt.Open() && !Listening(attempt)) attempt.Refuse();
@@ -59,6 +60,7 @@ public:
     }
 
     bool AcceptPeer() override {
+        FinishLookups();
         for (std::size_t i = sockets_.AttemptCount(); i-- > 0;) {
             fakes::FakeSocketPeer& attempt = sockets_.Attempt(i);
             if (attempt.Settled() || !attempt.Open() || !Listening(attempt)) continue;
@@ -76,6 +78,10 @@ public:
     void PeerClose() override { peer_->Close(); }
 
 private:
+    void FinishLookups() {
+        for (std::size_t i = 0; i < sockets_.AttemptCount(); ++i)
+            if (sockets_.Attempt(i).Open()) sockets_.Attempt(i).FinishLookup();
+    }
     bool Listening(const fakes::FakeSocketPeer& attempt) {
         return attempt.Address() == "127.0.0.1" && attempt.Port() == ListeningPort();
     }

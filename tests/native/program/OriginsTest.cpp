@@ -6,6 +6,11 @@
 #include "input/FileSourceData.h"
 #include "settings/SettingsForm.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <functional>
+
 namespace orvane::program {
 namespace {
 
@@ -254,11 +259,130 @@ TEST_F(OriginsTest, AHookLibraryWithoutItsStartEntryCannotBeLinked) {
     CheckLastMessageCaption();
 }
 
+TEST_F(OriginsTest, AHookThatDoesNotStartIsAFailedStartWithTheLibrarysReason) {
+    ProvideKeyHook({"KeyHook_Start", "KeyHook_Stop", "KeyCounter", "KeyHook_ErrorText"});
+    const std::string file = Main().KeyHookFileSrc.FileName();
+    Settings().KeyboardChBx.SetChecked(true);
+    const struct {
+        std::string reason;
+        std::string message;
+    } cases[] = {
+        {"", "Cannot start KEYHOOK.DLL"},
+        {"Unable to create file mapping, Error: 5", "Unable to create file mapping, Error: 5"},
+    };
+    for (const auto& c : cases) {
+        platform.libraries.Provide(file, {{"KeyHook_Start", "KeyHook_Stop", "KeyCounter", "KeyHook_ErrorText"},
+                                          {},
+                                          {{"KeyHook_Start", 0}},
+                                          {{"KeyHook_ErrorText", c.reason}}});
+        ExpectInitializationMessage(c.message);
+        EXPECT_FALSE(Main().SwitchOrigins(true));
+        CheckLastMessageCaption();
+        EXPECT_FALSE(Main().EnableOriginMenu.Checked());
+        EXPECT_EQ(Panel(), "");
+    }
+    platform.libraries.Provide(file, {{"KeyHook_Start", "KeyHook_Stop", "KeyCounter", "KeyHook_ErrorText"}, {}});
+    EXPECT_TRUE(Main().SwitchOrigins(true));
+    EXPECT_EQ(Panel(), "Origin enabled: Keyboard press trapping");
+}
+
 TEST_F(OriginsTest, AHookLibraryRemovedBySomeoneElseCannotBeLoaded) {
     Settings().KeyboardChBx.SetChecked(true);
     // Not provided: as if the temporary file had gone.
     ExpectInitializationMessage("Cannot load KEYHOOK.DLL");
     EXPECT_FALSE(Main().SwitchOrigins(true));
+}
+
+// ---- Failures while switching ----
+
+// An unplugged adapter: the port closes, but abandoning its operations fails.
+TEST_F(OriginsTest, AFailedCloseStopsNothingElseAndIsShownOnceAfterTheSwitch) {
+    auto& line = serialPorts.Add("COM1");
+    ProvideKeyHook();
+    platform.libraries.Provide("grappler.dll", {{"GetTVParam"}, {}});
+    for (ui::TCheckBox* box : {&Settings().SerialBasedChBx, &Settings().BestBuyChBx, &Settings().KeyboardChBx,
+                               &Settings().TCPIPChBX})
+        box->SetChecked(true);
+    const std::string all = "Origin enabled: Serial port based, BestBuy EasyTV, Keyboard press trapping, TCP/IP";
+
+    // Switching on again closes the port first: it opens again, and so do the rest.
+    ASSERT_TRUE(Main().SwitchOrigins(true));
+    line.FailNext("Purge", 31);
+    ui.dialogs.ExpectMessageBox("Cannot abort operation: 31");
+    EXPECT_TRUE(Main().SwitchOrigins(true));
+    EXPECT_TRUE(line.IsOpen());
+    EXPECT_EQ(LibraryLog().back(), HookCall("KeyHook_Start"));
+    EXPECT_TRUE(Main().EnableOriginMenu.Checked());
+    EXPECT_EQ(Panel(), all);
+
+    line.FailNext("Purge", 31);
+    ui.dialogs.ExpectMessageBox("Cannot abort operation: 31");
+    EXPECT_TRUE(Main().SwitchOrigins(false));
+    EXPECT_FALSE(line.IsOpen());
+    EXPECT_EQ(LibraryLog()[LibraryLog().size() - 2], "free grappler.dll");
+    EXPECT_EQ(LibraryLog().back(), HookCall("KeyHook_Stop"));
+    EXPECT_FALSE(Main().ClientSocket.Active());
+    EXPECT_FALSE(Main().EnableOriginMenu.Checked());
+    EXPECT_EQ(Panel(), "");
+    // The greeting that was under way says nothing more to the closed port.
+    ui.timers.Advance(1000);
+    EXPECT_EQ(line.Written(), "");
+    EXPECT_EQ(ui.dialogs.MessageBoxes().size(), 2u);
+}
+
+TEST_F(OriginsTest, AStartThatRaisesIsAFailedStartAndItsErrorIsShownOnce) {
+    auto& line = serialPorts.Add("COM1");
+    ProvideKeyHook();
+    const struct {
+        ui::TCheckBox* box;
+        std::function<void()> breakIt;
+        std::string message;
+    } cases[] = {
+        {&Settings().SerialBasedChBx, [&] { line.FailNext("SetCommState", 87); }, "Unable to set com state: 87"},
+        {&Settings().TCPIPChBX, [&] { platform.sockets.FailNext("WSAAsyncGetHostByName", 10055); },
+         "Windows socket error: " + platform.sockets.ErrorText(10055) + " (10055), on API 'WSAAsyncGetHostByName'"},
+    };
+    for (const auto& c : cases) {
+        for (ui::TCheckBox* box : Boxes()) box->SetChecked(false);
+        c.box->SetChecked(true);
+        Settings().KeyboardChBx.SetChecked(true);
+        c.breakIt();
+        ui.dialogs.ExpectMessageBox(c.message);
+        EXPECT_FALSE(Main().SwitchOrigins(true));
+        EXPECT_FALSE(Main().EnableOriginMenu.Checked());
+        EXPECT_EQ(Panel(), "");
+        EXPECT_FALSE(line.IsOpen());
+        EXPECT_FALSE(Main().ClientSocket.Active());
+        ui.dialogs.VerifyAllShown();
+    }
+}
+
+// The lookup and the connection end after the switch: their failure turns
+// the switch into a failed start then; the origins before it run on.
+TEST_F(OriginsTest, AServerNotFoundOrNotReachedIsAFailedStart) {
+    auto& line = serialPorts.Add("COM1");
+    Settings().SerialBasedChBx.SetChecked(true);
+    Settings().TCPIPChBX.SetChecked(true);
+    const struct {
+        std::string host;
+        std::function<void(fakes::FakeSocketPeer&)> settle;
+        std::string message;
+    } cases[] = {
+        {"nowhere", [](fakes::FakeSocketPeer& peer) { peer.FinishLookup(); }, "Asynchronous socket error 11001"},
+        {"localhost", [](fakes::FakeSocketPeer& peer) { peer.Refuse(); }, "Asynchronous socket error 10061"},
+    };
+    for (const auto& c : cases) {
+        Main().ClientSocket.SetHost(c.host);
+        ASSERT_TRUE(Main().SwitchOrigins(true));
+        EXPECT_TRUE(Main().EnableOriginMenu.Checked());
+        ui.dialogs.ExpectMessageBox(c.message);
+        c.settle(platform.sockets.LastAttempt());
+        EXPECT_FALSE(Main().EnableOriginMenu.Checked());
+        EXPECT_EQ(Panel(), "");
+        EXPECT_TRUE(line.IsOpen());
+        Main().SwitchOrigins(false);
+        EXPECT_FALSE(line.IsOpen());
+    }
 }
 
 // ---- The BestBuy card ----
@@ -289,6 +413,24 @@ TEST_F(OriginsTest, TheCardsLibraryIsPolledAndItsLowByteDecoded) {
     const auto polls = LibraryLog().size();
     ui.timers.Advance(500);
     EXPECT_EQ(LibraryLog().size(), polls);
+}
+
+TEST_F(OriginsTest, APollThatFailsIsShownAndPollingGoesOn) {
+    AddCommand(AddRemote("EasyTV"), "One", {1}).Typematic = false;
+    platform.libraries.Provide("grappler.dll", {{"GetTVParam"}, {1}});
+    Settings().BestBuyChBx.SetChecked(true);
+    ASSERT_TRUE(Main().SwitchOrigins(true));
+    const std::string missing = PathOf("gone") + "/orvane.log";
+    Settings().LogFileChBx.SetChecked(true);
+    Settings().LogFileEdBx.SetText(missing);
+
+    ui.dialogs.ExpectMessageBox("Cannot write file \"" + missing + "\": " + std::strerror(ENOENT));
+    ui.timers.Advance(50);
+    ui.dialogs.VerifyAllShown();
+    Settings().LogFileChBx.SetChecked(false);
+    ui.timers.Advance(50);
+    EXPECT_EQ(std::count(LibraryLog().begin(), LibraryLog().end(), "GetTVParam(17)"), 2);
+    EXPECT_EQ(Main().CommandsTree.Selected()->Text(), "One");
 }
 
 TEST_F(OriginsTest, ACardLibraryWithoutItsEntryCannotBeLinked) {
