@@ -1,4 +1,5 @@
 #include "program/MainForm.h"
+#include "program/CommandImages.h"
 
 namespace orvane::program {
 namespace {
@@ -92,12 +93,13 @@ void TMainForm::BindHandlers() {
     ClientSocket.OnRead = Handler(this, &TMainForm::ClientSocketRead);
     SetMessageHandler(kKeyHookMessage,
                       [this](std::uintptr_t wParam, std::intptr_t lParam) { KeyHookMessage(wParam, lParam); });
+    BindTreeEditing();
 }
 
 void TMainForm::CreateComponents() {
     // Tree images: remote; command without code; with code, recognition off;
     // with code, recognition on; any command while selected.
-    CommandsImgList.SetCount(5);
+    DrawCommandImages(CommandsImgList);
     // One image per kind of action description in the action list.
     ActionsImgList.SetCount(7);
     LogoBlue.SetSize(32, 32);
