@@ -400,7 +400,6 @@ private:
     platform::EntryPoint keyHookStart_ = 0;
     platform::EntryPoint keyHookStop_ = 0;
 
-public:
     // ---- Editing the commands tree (MainFormTreeEditing.cpp) ----
 public:
     void CommandsMenuClick(ui::Component* sender);

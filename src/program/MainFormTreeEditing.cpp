@@ -125,26 +125,29 @@ void TMainForm::DeleteTreeNode(ui::TTreeNode* node) {
     SaveMenu.SetEnabled(true);
 }
 
-void TMainForm::EnabledMenuClick(ui::Component* sender) {
-    ui::TTreeNode* node = CommandsTree.Selected();
+namespace {
+
+// Flips the clicked check item (the menu's own or its pop-up copy) and gives
+// its state to the node's record and, for a remote, to each of its commands.
+void FlipSwitch(ui::Component* sender, ui::TMenuItem& menuItem, ui::TTreeNode* node, bool TCommand::*flag) {
     auto* item = dynamic_cast<ui::TMenuItem*>(sender);
-    if (!item) item = &EnabledMenu;
+    if (!item) item = &menuItem;
     item->SetChecked(!item->Checked());
-    if (TCommand* record = RecordOf(node)) record->Enabled = item->Checked();
+    if (TCommand* record = RecordOf(node)) record->*flag = item->Checked();
     for (int i = 0; node && i < node->Count(); ++i)
-        if (TCommand* child = RecordOf(node->Item(i))) child->Enabled = item->Checked();
+        if (TCommand* child = RecordOf(node->Item(i))) child->*flag = item->Checked();
+}
+
+} // namespace
+
+void TMainForm::EnabledMenuClick(ui::Component* sender) {
+    FlipSwitch(sender, EnabledMenu, CommandsTree.Selected(), &TCommand::Enabled);
     RefreshCommandsTree();
     SaveMenu.SetEnabled(true);
 }
 
 void TMainForm::TypematicMenuClick(ui::Component* sender) {
-    ui::TTreeNode* node = CommandsTree.Selected();
-    auto* item = dynamic_cast<ui::TMenuItem*>(sender);
-    if (!item) item = &TypematicMenu;
-    item->SetChecked(!item->Checked());
-    if (TCommand* record = RecordOf(node)) record->Typematic = item->Checked();
-    for (int i = 0; node && i < node->Count(); ++i)
-        if (TCommand* child = RecordOf(node->Item(i))) child->Typematic = item->Checked();
+    FlipSwitch(sender, TypematicMenu, CommandsTree.Selected(), &TCommand::Typematic);
     SaveMenu.SetEnabled(true);
 }
 
