@@ -1,5 +1,7 @@
 #include "input/LearnForm.h"
 
+#include <algorithm>
+
 namespace orvane::input {
 
 using namespace ui;
@@ -44,6 +46,38 @@ TLearnForm::TLearnForm(Application& app) : TForm(app, "LearnForm") {
     CancelBtn.SetModalResult(mrCancel);
     HelpBtn.SetCaption("&Help");
     HelpBtn.SetBounds(263, 211, 75, 25);
+
+    OnShow = Handler(this, &TLearnForm::FormShow);
+    RestartBtn.OnClick = Handler(this, &TLearnForm::RestartBtnClick);
+}
+
+void TLearnForm::FormShow(Component*) { Reset(); }
+
+void TLearnForm::RestartBtnClick(Component*) { Reset(); }
+
+void TLearnForm::Reset() {
+    LearnQueue.Reset();
+    ProgressBar.SetPosition(0);
+    for (int slot = 0; slot < TLearnQueue::kSlots; ++slot) Light(slot).SetBrushColor(clTeal);
+    AcceptBtn.SetEnabled(false);
+}
+
+TShape& TLearnForm::Light(int slot) {
+    TShape* lights[] = {&Circle1, &Circle2, &Circle3, &Circle4};
+    return *lights[slot];
+}
+
+void TLearnForm::TakeSample(const core::TCommand& sample, const RecognitionSettings& settings) {
+    if (TLearnQueue::IsHandshakeAnswer(sample)) return;
+    // The bar runs through the sample's positive values and stays at the last.
+    std::int32_t largest = 0;
+    for (std::int32_t i = 0; i <= sample.CodeHigh; ++i) largest = std::max(largest, sample.Code[i]);
+    ProgressBar.SetMax(largest);
+    for (std::int32_t i = 0; i <= sample.CodeHigh; ++i)
+        if (sample.Code[i] > 0) ProgressBar.SetPosition(sample.Code[i]);
+    const int slot = LearnQueue.Take(sample, settings);
+    Light(slot).SetBrushColor(LearnQueue.Slots[static_cast<std::size_t>(slot)].Match ? clLime : clRed);
+    if (LearnQueue.Acceptable()) AcceptBtn.SetEnabled(true);
 }
 
 } // namespace orvane::input

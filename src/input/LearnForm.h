@@ -1,6 +1,7 @@
 #pragma once
 // The learning dialog: collects a few presses of one remote button, shows
 // each sample on the bar and whether it agrees with the first on a light.
+#include "input/LearnQueue.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
@@ -12,6 +13,16 @@ namespace orvane::input {
 class TLearnForm : public ui::TForm {
 public:
     explicit TLearnForm(ui::Application& app);
+
+    // The samples of the run under way.
+    TLearnQueue LearnQueue;
+
+    // Start the samples afresh: no sample, the bar at 0, every light teal,
+    // Accept disabled.
+    void FormShow(ui::Component* sender);
+    void RestartBtnClick(ui::Component* sender);
+    // One completed data sequence while the dialog is open.
+    void TakeSample(const core::TCommand& sample, const RecognitionSettings& settings);
 
     ui::TLabel InstructionsLbl{*this, "InstructionsLbl"};
     ui::TGroupBox IncomingGrpBx{*this, "IncomingGrpBx"};
@@ -25,6 +36,10 @@ public:
     ui::TButton AcceptBtn{*this, "AcceptBtn"};
     ui::TButton CancelBtn{*this, "CancelBtn"};
     ui::TButton HelpBtn{*this, "HelpBtn"};
+
+private:
+    void Reset();
+    ui::TShape& Light(int slot);
 };
 
 } // namespace orvane::input

@@ -1,4 +1,5 @@
 #include "program/MainForm.h"
+#include "program/CommandImages.h"
 
 namespace orvane::program {
 namespace {
@@ -95,12 +96,13 @@ void TMainForm::BindHandlers() {
     };
     SetMessageHandler(kKeyHookMessage,
                       [this](std::uintptr_t wParam, std::intptr_t lParam) { KeyHookMessage(wParam, lParam); });
+    BindTreeEditing();
 }
 
 void TMainForm::CreateComponents() {
     // Tree images: remote; command without code; with code, recognition off;
     // with code, recognition on; any command while selected.
-    CommandsImgList.SetCount(5);
+    DrawCommandImages(CommandsImgList);
     // One image per kind of action description in the action list.
     ActionsImgList.SetCount(7);
     LogoBlue.SetSize(32, 32);

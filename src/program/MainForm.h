@@ -46,6 +46,7 @@ class TSettingsForm;
 }
 namespace orvane::input {
 class TAVerForm;
+class TLearnForm;
 class TTestOriginForm;
 }
 
@@ -127,14 +128,14 @@ public:
 
     // ---- Editing, silent forms ----
     // Called with no sender, as the file reader calls them, these ask nothing
-    // and redraw nothing; that is all they do so far. Their prompting forms,
-    // and the menu items and buttons that run them, come with the tree and
-    // action pane editing: until then nothing binds them.
+    // and redraw nothing.
     //
-    // A remote named "New remote" at the end of the tree.
+    // A remote at the end of the tree, named "New remote" or, with a sender,
+    // as the user answers.
     void NewRemoteMenuClick(ui::Component* sender);
     // A command named "New command" under the selected remote (as its last
     // command) or before the selected command; nothing without a selection.
+    // With a sender it asks for the name, is selected and learns its code.
     void NewCommandMenuClick(ui::Component* sender);
     // An action of the current layout, named after the selected action or
     // "My action"; it becomes the current action.
@@ -410,6 +411,40 @@ private:
     platform::EntryPoint keyHookStart_ = 0;
     platform::EntryPoint keyHookStop_ = 0;
     platform::EntryPoint keyHookErrorText_ = 0;
+
+    // ---- Editing the commands tree (MainFormTreeEditing.cpp) ----
+public:
+    void CommandsMenuClick(ui::Component* sender);
+    void CommandsPopUpMenuPopup(ui::Component* sender);
+    void RenameMenuClick(ui::Component* sender);
+    void DeleteMenuClick(ui::Component* sender);
+    void EnabledMenuClick(ui::Component* sender);
+    void TypematicMenuClick(ui::Component* sender);
+    void SoundListMenuClick(ui::Component* sender);
+    void CommandsTreeMouseDown(ui::Component* sender, ui::MouseButton button, ui::ShiftState shift, int x, int y);
+    void CommandsTreeKeyDown(ui::Component* sender, ui::Key& key, ui::ShiftState shift);
+    void CommandsTreeChange(ui::Component* sender, ui::TTreeNode* node);
+    void CommandsTreeEdited(ui::Component* sender, ui::TTreeNode* node, std::string& text);
+    void CommandsTreeDragOver(ui::Component* sender, ui::Component* source, int x, int y, ui::DragState state,
+                              bool& accept);
+    void CommandsTreeDragDrop(ui::Component* sender, ui::Component* source, int x, int y);
+    // Removes a node's record from the commands and from every trigger list
+    // that names it, then the node.
+    void DeleteTreeNode(ui::TTreeNode* node);
+
+private:
+    void BindTreeEditing();
+
+    // ---- Learning a command's code (MainFormLearning.cpp) ----
+public:
+    void AttachLearnForm(input::TLearnForm& learn);
+    // The whole learning run for the selected command.
+    void LearnMenuClick(ui::Component* sender);
+
+private:
+    // True when the learning dialog took the sequence as a sample.
+    bool TakeLearningSample(TCommand& sample);
+    input::TLearnForm* learnForm_ = nullptr;
 
 public:
     // Last of all: destroyed first, it stops its watcher while the handlers

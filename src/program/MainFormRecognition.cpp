@@ -70,7 +70,7 @@ input::Recognizer::Links TMainForm::RecognizerLinks() {
                 return settingsForm_ ? settingsForm_->LogFileEdBx.Text() : kNone;
             },
             [this](TCommand& command) { DispatchCommand(command); },
-            {}};
+            [this](TCommand& sample) { return TakeLearningSample(sample); }};
 }
 
 // Read from the settings dialog's controls at each use, so that a change

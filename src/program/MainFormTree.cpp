@@ -1,16 +1,11 @@
-// The commands tree: node numbers and images, and the silent forms that the
-// file reader builds remotes and commands with.
+// The commands tree: node numbers and images, and adding remotes and
+// commands (silent, as the file reader builds them, or asking for a name).
+#include "program/CommandImages.h"
 #include "program/MainForm.h"
+#include "core/TextLimits.h"
 
 namespace orvane::program {
 namespace {
-
-// Node images of CommandsImgList.
-constexpr int kRemoteImage = 0;
-constexpr int kNoCodeImage = 1;
-constexpr int kRecognitionOffImage = 2;
-constexpr int kRecognitionOnImage = 3;
-constexpr int kSelectedCommandImage = 4;
 
 // A node's place in display order. Remotes hold commands only, so each
 // remote before it counts for itself and its commands: a node added at the
@@ -31,27 +26,30 @@ void TMainForm::RefreshCommandsTree() {
     for (ui::TTreeNode* node = CommandsTree.Items().GetFirstNode(); node; node = node->GetNext()) {
         const TCommand* record = RecordOf(node);
         if (!record || node->Level() == 0) continue;
-        node->SetImageIndex(record->CodeHigh < 0 ? kNoCodeImage
-                             : record->Enabled   ? kRecognitionOnImage
-                                                 : kRecognitionOffImage);
+        node->SetImageIndex(CommandImage(*record));
     }
 }
 
-void TMainForm::NewRemoteMenuClick(ui::Component*) {
+void TMainForm::NewRemoteMenuClick(ui::Component* sender) {
     if (!Model) return;
-    ui::TTreeNode* node = CommandsTree.Items().Add(nullptr, Translate("New remote"));
+    std::string name = Translate("New remote");
+    if (sender && !App().PromptText(Translate("New remote"), Translate("Remote name:"), name)) return;
+    ui::TTreeNode* node = CommandsTree.Items().Add(nullptr, core::FileText(name));
     node->SetImageIndex(kRemoteImage);
     node->SetSelectedIndex(kRemoteImage);
     TCommand& record = Model->NewRemoteRecord();
     record.NodeIndex = NodeNumber(*node);
     node->SetData(&record);
+    if (sender) RefreshCommandsTree();
     SaveMenu.SetEnabled(true);
 }
 
-void TMainForm::NewCommandMenuClick(ui::Component*) {
+void TMainForm::NewCommandMenuClick(ui::Component* sender) {
     ui::TTreeNode* selected = CommandsTree.Selected();
     if (!selected || !Model) return;
-    const std::string name = Translate("New command");
+    std::string name = Translate("New command");
+    if (sender && !App().PromptText(Translate("New command"), Translate("Command name:"), name)) return;
+    name = core::FileText(name);
     ui::TTreeNode* node = selected->Level() > 0 ? CommandsTree.Items().Insert(selected, name)
                                                 : CommandsTree.Items().AddChild(selected, name);
     TCommand& record = Model->NewCommandRecord();
@@ -59,7 +57,14 @@ void TMainForm::NewCommandMenuClick(ui::Component*) {
     node->SetData(&record);
     node->SetImageIndex(kNoCodeImage);
     node->SetSelectedIndex(kSelectedCommandImage);
+    // Marked before learning starts: the new command is an unsaved change
+    // even when the origins fail to start or learning is cancelled.
     SaveMenu.SetEnabled(true);
+    if (!sender) return;
+    node->MakeVisible();
+    CommandsTree.SetSelected(node);
+    RefreshCommandsTree();
+    LearnMenuClick(sender);
 }
 
 } // namespace orvane::program

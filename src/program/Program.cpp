@@ -29,6 +29,7 @@ void Program::Start() {
     testOrigin_ = &app_.CreateForm<input::TTestOriginForm>();
     main_->AttachOriginWindows(*aver_, *testOrigin_);
     learn_ = &app_.CreateForm<input::TLearnForm>();
+    main_->AttachLearnForm(*learn_);
     password_ = &app_.CreateForm<feedback::TPasswordDlg>();
 
     // The last window's creation starts the main window's show-time work:

@@ -25,6 +25,7 @@
 //   selectnode WINDOW CONTROL A/B/C    a tree node by the texts of its path
 //   noderect WINDOW CONTROL A/B/C      screen point "X Y" in the middle of the
 //                                      node's label (for mouse actions)
+//   middle WINDOW CONTROL              screen point "X Y" in the middle of the control
 //   text|checked|enabled|visible WINDOW CONTROL
 //   expect WINDOW CONTROL TEXT         waits until the control's text is TEXT
 //   position WINDOW CONTROL            an up-down's, track bar's or progress bar's position
@@ -555,6 +556,10 @@ int main(int argc, char** argv) {
         POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
         ClientToScreen(control, &middle);
         std::printf("%ld %ld\n", middle.x, middle.y);
+    } else if (command == "middle") {
+        RECT r;
+        GetWindowRect(control, &r);
+        std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
     } else if (command == "selectnode") {
         HTREEITEM node = FindNode(control, arg(3));
         SendMessageA(control, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node));

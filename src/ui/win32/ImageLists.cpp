@@ -73,13 +73,34 @@ void DrawPlaceholder(HDC dc, int index, int width, int height) {
     DeleteObject(fill);
 }
 
-void AddPlaceholder(HIMAGELIST list, int index, int width, int height) {
+// The model's picture, a pixel a character; outside it, and where a
+// character has no colour, the mask shows through.
+void DrawPicture(HDC dc, const TImageList& images, const std::vector<std::string>& rows, int width, int height) {
+    RECT all{0, 0, width, height};
+    HBRUSH mask = CreateSolidBrush(kMask);
+    FillRect(dc, &all, mask);
+    DeleteObject(mask);
+    for (int y = 0; y < height && y < static_cast<int>(rows.size()); ++y) {
+        const std::string& row = rows[static_cast<std::size_t>(y)];
+        for (int x = 0; x < width && x < static_cast<int>(row.size()); ++x) {
+            TColor colour;
+            if (images.ColourOf(row[static_cast<std::size_t>(x)], colour))
+                SetPixel(dc, x, y, (colour & 0x80000000u) ? GetSysColor(static_cast<int>(colour & 0xFF)) : colour);
+        }
+    }
+}
+
+void AddImage(HIMAGELIST list, const TImageList& images, int index, int width, int height) {
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     ReleaseDC(nullptr, screen);
     HGDIOBJ old = SelectObject(dc, bitmap);
-    DrawPlaceholder(dc, index, width, height);
+    const std::vector<std::string>& picture = images.Picture(index);
+    if (picture.empty())
+        DrawPlaceholder(dc, index, width, height);
+    else
+        DrawPicture(dc, images, picture, width, height);
     SelectObject(dc, old);
     DeleteDC(dc);
     ImageList_AddMasked(list, bitmap, kMask);
@@ -107,7 +128,7 @@ HIMAGELIST ImageListFor(Win32Ui&, TImageList& images) {
         entry.count = 0;
     }
     for (; entry.count > images.Count(); --entry.count) ImageList_Remove(entry.list, entry.count - 1);
-    for (; entry.count < images.Count(); ++entry.count) AddPlaceholder(entry.list, entry.count, width, height);
+    for (; entry.count < images.Count(); ++entry.count) AddImage(entry.list, images, entry.count, width, height);
     return entry.list;
 }
 

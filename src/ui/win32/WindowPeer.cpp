@@ -223,18 +223,23 @@ LRESULT WindowPeer::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         control_.UserMouseDown(message == WM_LBUTTONDOWN ? MouseButton::Left : MouseButton::Right,
                                KeyboardShift(), PointOf(lParam));
         break;
-    case WM_CONTEXTMENU:
-        if (TPopupMenu* menu = control_.PopupMenu()) {
+    case WM_CONTEXTMENU: {
+        // Some system controls (the tree view under Wine) send it straight to
+        // their parent, naming themselves in wParam: the child's menu first.
+        WindowPeer* clicked = FromHandle(reinterpret_cast<HWND>(wParam));
+        if (!clicked || !clicked->control_.PopupMenu()) clicked = this;
+        if (TPopupMenu* menu = clicked->control_.PopupMenu()) {
             Point at = PointOf(lParam);
             if (lParam == -1) { // from the keyboard: below the control's corner
                 RECT r;
-                GetWindowRect(window_, &r);
+                GetWindowRect(clicked->window_, &r);
                 at = {r.left + 8, r.top + 8};
             }
             menu->UserPopup(at);
             return 0;
         }
         break;
+    }
     case WM_SETCURSOR:
         if (ui_.App().GetCursor() == Cursor::HourGlass) {
             SetCursor(LoadCursor(nullptr, IDC_WAIT));
