@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 namespace orvane::platform::win32 {
 namespace {
 
@@ -47,6 +49,21 @@ WindowHandle Win32WindowSystem::ForegroundWindow() { return Handle(GetForeground
 bool Win32WindowSystem::PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                     std::intptr_t lParam) {
     return PostMessageA(Hwnd(window), message, wParam, lParam) != FALSE;
+}
+
+bool Win32WindowSystem::WaitForProgramEnd(WindowHandle window, std::uint32_t milliseconds) {
+    DWORD process = 0;
+    if (!GetWindowThreadProcessId(Hwnd(window), &process) || process == 0) return true;
+    if (process == GetCurrentProcessId()) return false;
+    const std::unique_ptr<void, decltype(&CloseHandle)> handle(OpenProcess(SYNCHRONIZE, FALSE, process), CloseHandle);
+    if (handle) return WaitForSingleObject(handle.get(), milliseconds) == WAIT_OBJECT_0;
+    // A program we may not wait on: watch its window instead.
+    const DWORD start = GetTickCount();
+    while (::IsWindow(Hwnd(window))) {
+        if (GetTickCount() - start >= milliseconds) return false;
+        Sleep(50);
+    }
+    return true;
 }
 
 std::string Win32WindowSystem::KeyName(std::int32_t keystrokeData) {
