@@ -185,11 +185,13 @@ TEST_F(StartupTest, AFileTypeThatCannotBeRegisteredIsSaidOnceAndTheStartGoesOn) 
     settings::SettingsStore store(platform.registry);
     EXPECT_NE(store.ReadSettingDate("First Load"), 0.0);
     EXPECT_EQ(run->program->Settings().ToleranceUpDwn.Position(), 10);
+    ASSERT_NE(run->program->Main().CommandsTree.Items().GetFirstNode(), nullptr);
     EXPECT_EQ(run->program->Main().CommandsTree.Items().GetFirstNode()->Text(), "TV");
 
     // Said once: the next start neither tries again nor fails.
     auto again = Start();
     EXPECT_EQ(again->program->Settings().ToleranceUpDwn.Position(), 10);
+    ASSERT_NE(again->program->Main().CommandsTree.Items().GetFirstNode(), nullptr);
     EXPECT_EQ(again->program->Main().CommandsTree.Items().GetFirstNode()->Text(), "TV");
     std::remove(file.c_str());
 }
