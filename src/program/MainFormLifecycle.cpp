@@ -36,6 +36,14 @@ void TMainForm::AttachWindows(actions::TLayoutsForm& layouts, settings::TSetting
 
 void TMainForm::FormCreate(ui::Component* sender) {
     if (sender) {
+        // At the start a running copy has time to ask about its unsaved
+        // changes; when its user keeps it, this copy gives way. That comes
+        // before the splash, which would not answer meanwhile.
+        if (!ReadSettingBool("Multiple instances") &&
+            EndRunningCopy(platform_.windows, ProgramTitle(), kRunningCopyWait) == RunningCopy::Stayed) {
+            App().Terminate();
+            return;
+        }
         splash_ = std::make_unique<TSplashForm>(App(), false);
         App().Realise(*splash_);
         if (!ReadSettingBool("Hide splashscreen")) {
@@ -50,17 +58,8 @@ void TMainForm::FormCreate(ui::Component* sender) {
     DDEConversationOpen = false;
     TCPClientConnected = false;
     LogEnabled = !ReadSettingString("Log file").empty();
-    if (!ReadSettingBool("Multiple instances")) {
-        // At the start the running copy has time to ask about its unsaved
-        // changes; when its user keeps it, this copy gives way. New and Open
-        // only ask it to close.
-        const RunningCopy running = EndRunningCopy(platform_.windows, ProgramTitle(), sender ? kRunningCopyWait : 0);
-        if (sender && running == RunningCopy::Stayed) {
-            // Without the program title, so that no later copy takes it for one that runs.
-            App().Terminate();
-            return;
-        }
-    }
+    // New and Open only ask a running copy to close.
+    if (!sender && !ReadSettingBool("Multiple instances")) EndRunningCopy(platform_.windows, ProgramTitle(), 0);
     SetCaption(ProgramTitle());
     TrayIcon.SetHint(ProgramTitle());
 }
@@ -195,6 +194,7 @@ void TMainForm::FormCloseQuery(ui::Component*, bool& canClose) {
     case ui::mrYes:
         SaveMenuClick(nullptr);
         // Save As cancelled: nothing was saved, so nothing may be discarded.
+        // (A save that fails raises, which stops the closing too.)
         canClose = !SaveMenu.Enabled();
         break;
     case ui::mrNo:

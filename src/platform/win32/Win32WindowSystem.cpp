@@ -56,7 +56,21 @@ bool Win32WindowSystem::WaitForProgramEnd(WindowHandle window, std::uint32_t mil
     if (!GetWindowThreadProcessId(Hwnd(window), &process) || process == 0) return true;
     if (process == GetCurrentProcessId()) return false;
     const std::unique_ptr<void, decltype(&CloseHandle)> handle(OpenProcess(SYNCHRONIZE, FALSE, process), CloseHandle);
-    if (handle) return WaitForSingleObject(handle.get(), milliseconds) == WAIT_OBJECT_0;
+    if (handle) {
+        // Messages other programs send to our windows are answered meanwhile
+        // (nothing posted runs), so that no one waits on us in turn.
+        const DWORD start = GetTickCount();
+        for (;;) {
+            const DWORD passed = GetTickCount() - start;
+            if (passed >= milliseconds) return WaitForSingleObject(handle.get(), 0) == WAIT_OBJECT_0;
+            const HANDLE process = handle.get();
+            const DWORD woke = MsgWaitForMultipleObjects(1, &process, FALSE, milliseconds - passed, QS_SENDMESSAGE);
+            if (woke == WAIT_OBJECT_0) return true;
+            if (woke != WAIT_OBJECT_0 + 1) return false;
+            MSG message;
+            PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
+    }
     // A program we may not wait on: watch its window instead.
     const DWORD start = GetTickCount();
     while (::IsWindow(Hwnd(window))) {
