@@ -1,6 +1,7 @@
 #include "actions/LayoutsForm.h"
 
 #include "core/Model.h"
+#include "core/TextLimits.h"
 
 #include <initializer_list>
 
@@ -40,6 +41,8 @@ TLayoutsForm::TLayoutsForm(Application& app) : TForm(app, "LayoutsForm") {
         row.label.SetBounds(10, top + 4, 82, 13);
         row.box.SetBounds(96, top, 144, 21);
         row.box.SetEnabled(false);
+        // No more than a configuration file keeps.
+        row.box.SetMaxLength(core::kMaxNameLength);
         top += 26;
     }
     ApplyBtn.SetCaption("&Apply changes");

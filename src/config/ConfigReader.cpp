@@ -12,6 +12,9 @@ namespace {
 constexpr const char* kInformation = "File information";
 // Room for what defaults may add to a file that leaves sections out.
 constexpr long long kDefaultsAllowance = 1024;
+// Triggers that name a remote add each of its commands. Far more than anyone
+// sets up, yet it keeps a small hostile file from filling the memory.
+constexpr long long kRemoteTriggerCommands = 1 << 20;
 
 // A key or section name with its number. (Built by appending: GCC 12 warns
 // wrongly about a literal added to a temporary string.)
@@ -38,9 +41,21 @@ ConfigReader::ConfigReader(const TBiggerIniFile& ini, ConfigTarget& target, acti
 }
 
 bool ConfigReader::Take() {
-    if (budget_ <= 0) return false;
+    if (budget_ <= 0) {
+        cutShort_ = true;
+        return false;
+    }
     --budget_;
     return true;
+}
+
+bool ConfigReader::TakeRemoteCommands(int count) {
+    remoteCommands_ += count;
+    if (remoteCommands_ <= kRemoteTriggerCommands) return true;
+    // Nothing more is read.
+    budget_ = 0;
+    cutShort_ = true;
+    return false;
 }
 
 ui::TTreeNode* ConfigReader::AddRemote() {
@@ -141,8 +156,7 @@ void ConfigReader::ReadLayouts() {
             const int triggers = ini_.ReadInteger(actionSection, "TrigCount", 0);
             for (int t = 0; t < triggers && Take(); ++t) {
                 ui::TTreeNode* node = Node(ini_.ReadInteger(actionSection, Numbered("TC", t), -1));
-                // A remote adds each of its commands.
-                budget_ -= node->Count();
+                if (node->Level() == 0 && !TakeRemoteCommands(node->Count())) break;
                 if (tree.Selected() != node) tree.SetSelected(node);
                 target_.CopySelectionToAction();
             }

@@ -38,6 +38,9 @@ public:
     // triggers. A trigger naming no node of the file raises "Invalid index";
     // what was read until then stays.
     void ReadLayouts();
+    // Whether the file described more than it holds, so that reading stopped
+    // before the end: what was read is not the whole file.
+    bool CutShort() const { return cutShort_; }
 
 private:
     // The code of a version 4 node: "Code" and its continuation keys.
@@ -48,12 +51,17 @@ private:
     // than it has lines (plus what defaults may fill in), so counts beyond
     // that are damage: reading stops there instead of running for ever.
     bool Take();
+    // The commands a trigger naming a remote adds, on a bound of their own:
+    // the trigger is one line of the file, whatever the remote holds.
+    bool TakeRemoteCommands(int count);
 
     const TBiggerIniFile& ini_;
     ConfigTarget& target_;
     actions::TLayoutsForm& layouts_;
     const int version_;
     long long budget_;
+    long long remoteCommands_ = 0;
+    bool cutShort_ = false;
     ui::TTreeNode* lastRoot_ = nullptr;
     // The node each of the file's node sections became, by section number.
     std::vector<ui::TTreeNode*> nodes_;

@@ -3,6 +3,7 @@
 #include "config/BigIniFile.h"
 #include "config/CodeText.h"
 #include "config/FileAccess.h"
+#include "core/TextLimits.h"
 #include "ui/TreeView.h"
 
 #include <unordered_map>
@@ -25,6 +26,11 @@ public:
         text_ += "[" + name + "]\r\n";
     }
     void Key(const std::string& key, const std::string& value) { text_ += key + "=" + value + "\r\n"; }
+    // A text the user entered: kept on its one line, whatever reached the
+    // model. (The editors bound texts to less than this.)
+    void Text(const std::string& key, const std::string& value) {
+        Key(key, core::FileText(value, TBigIniFile::MaxTextLength - key.size() - 1));
+    }
     void Key(const std::string& key, long long value) { Key(key, std::to_string(value)); }
     void Flag(const std::string& key, bool value) { Key(key, value ? "1" : "0"); }
     std::string Take() { return std::move(text_); }
@@ -79,9 +85,9 @@ std::string ConfigWriter::Text(const std::string& program, const std::string& da
     for (const ui::TTreeNode* node = tree_.Items().GetFirstNode(); node; node = node->GetNext(), ++number) {
         const core::TCommand& record = *core::RecordOf(node);
         out.Section(Numbered("C", static_cast<std::size_t>(number)));
-        out.Key("Name", node->Text());
+        out.Text("Name", node->Text());
         out.Key("Level", node->Level() == 0 ? 0 : 1);
-        out.Key("Sound", record.Sound);
+        out.Text("Sound", record.Sound);
         out.Flag("Recognition", record.Enabled);
         out.Flag("Typematic", record.Typematic);
         const CodeText code = WriteCode(record);
@@ -96,14 +102,14 @@ std::string ConfigWriter::Text(const std::string& program, const std::string& da
         const core::TLayout& layout = *model_.Layouts[l];
         const std::string section = Numbered("L", l);
         out.Section(section);
-        out.Key("Name", layout.Name);
-        out.Key("Application", layout.Application);
-        out.Key("WndTitle", layout.WndTitle);
+        out.Text("Name", layout.Name);
+        out.Text("Application", layout.Application);
+        out.Text("WndTitle", layout.WndTitle);
         out.Key("ActCount", static_cast<long long>(layout.Actions.size()));
         for (std::size_t a = 0; a < layout.Actions.size(); ++a) {
             const core::TAction& action = *layout.Actions[a];
             out.Section(Numbered(section + "A", a));
-            out.Key("Name", action.Name);
+            out.Text("Name", action.Name);
             out.Key("TrigEn", action.TrigEn);
             out.Key("TrigType", action.TrigType);
             out.Flag("AllAtOnce", action.AllAtOnce);
@@ -117,7 +123,7 @@ std::string ConfigWriter::Text(const std::string& program, const std::string& da
             }
             out.Key("ActCount", static_cast<long long>(action.Actions.size()));
             for (std::size_t d = 0; d < action.Actions.size(); ++d)
-                out.Key(Numbered("A", d), action.Actions[d]);
+                out.Text(Numbered("A", d), action.Actions[d]);
         }
     }
     return out.Take();

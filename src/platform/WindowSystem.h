@@ -27,6 +27,10 @@ public:
     // Posts a message to a window's queue; false when it failed.
     virtual bool PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam) = 0;
+    // Waits at most the given time for the program that owns the window to
+    // end; true when it has ended or the window is gone. The caller's own
+    // program never ends while it waits, so that is false at once.
+    virtual bool WaitForProgramEnd(WindowHandle window, std::uint32_t milliseconds) = 0;
     // The key's name for its keystroke data (GetKeyNameText), at most 256
     // characters; empty when the system knows none.
     virtual std::string KeyName(std::int32_t keystrokeData) = 0;

@@ -5,6 +5,8 @@
 #include "core/Exception.h"
 #include "program/MainForm.h"
 
+#include "core/TextLimits.h"
+
 #include <algorithm>
 #include <exception>
 
@@ -84,8 +86,8 @@ void TMainForm::RefreshActionPane() {
 void TMainForm::NewBtnClick(ui::Component*) {
     if (!Model) return;
     const int index = ActionCoBx.ItemIndex();
-    std::string name = index >= 0 ? ActionCoBx.Items[index] : Translate("My action");
-    Model->CurrentAction = &Model->AddAction(*Model->CurrentLayout, std::move(name));
+    const std::string name = index >= 0 ? ActionCoBx.Items[index] : Translate("My action");
+    Model->CurrentAction = &Model->AddAction(*Model->CurrentLayout, core::FileText(name));
     SaveMenu.SetEnabled(true);
 }
 

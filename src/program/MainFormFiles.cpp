@@ -45,7 +45,6 @@ void TMainForm::OpenMenuClick(ui::Component* sender) {
         FormDestroy(nullptr);
         SetCaption("");
         FormCreate(nullptr);
-        if (layoutsForm_) layoutsForm_->LayoutList.Clear();
     } else {
         ui::TTreeNode* last = CommandsTree.Items().GetFirstNode();
         while (last && last->GetNextSibling()) last = last->GetNextSibling();
@@ -72,6 +71,13 @@ void TMainForm::OpenMenuClick(ui::Component* sender) {
         throw;
     }
     RefreshAfterReading();
+    if (reader.CutShort()) {
+        // What is open is not what the file holds, so it counts as changed.
+        SaveMenu.SetEnabled(true);
+        App().MessageBox(Translate("The file describes more than it holds; only part of it was read."),
+                         "Orvane", ui::mb::Ok | ui::mb::IconWarning);
+        return;
+    }
     if (!import) SaveMenu.SetEnabled(false);
 }
 

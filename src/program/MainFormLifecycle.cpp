@@ -36,6 +36,14 @@ void TMainForm::AttachWindows(actions::TLayoutsForm& layouts, settings::TSetting
 
 void TMainForm::FormCreate(ui::Component* sender) {
     if (sender) {
+        // At the start a running copy has time to ask about its unsaved
+        // changes; when its user keeps it, this copy gives way. That comes
+        // before the splash, which would not answer meanwhile.
+        if (!ReadSettingBool("Multiple instances") &&
+            EndRunningCopy(platform_.windows, ProgramTitle(), kRunningCopyWait) == RunningCopy::Stayed) {
+            App().Terminate();
+            return;
+        }
         splash_ = std::make_unique<TSplashForm>(App(), false);
         App().Realise(*splash_);
         if (!ReadSettingBool("Hide splashscreen")) {
@@ -50,7 +58,8 @@ void TMainForm::FormCreate(ui::Component* sender) {
     DDEConversationOpen = false;
     TCPClientConnected = false;
     LogEnabled = !ReadSettingString("Log file").empty();
-    if (!ReadSettingBool("Multiple instances")) EndRunningCopy(platform_.windows, ProgramTitle());
+    // New and Open only ask a running copy to close.
+    if (!sender && !ReadSettingBool("Multiple instances")) EndRunningCopy(platform_.windows, ProgramTitle(), 0);
     SetCaption(ProgramTitle());
     TrayIcon.SetHint(ProgramTitle());
 }
@@ -63,8 +72,12 @@ void TMainForm::CreateModel() {
     LayoutCoBxChange(nullptr);
 }
 
-void TMainForm::FormDestroy(ui::Component*) {
+void TMainForm::FormDestroy(ui::Component* sender) {
     App().SetCursor(ui::Cursor::HourGlass);
+    // The layout manager's entries belong to this model, so they go with it,
+    // whatever comes after. At the window's own destruction (a sender) the
+    // manager, created after this window, is gone already.
+    if (!sender && layoutsForm_) layoutsForm_->LayoutList.Clear();
     LayoutCoBx.Items.Clear();
     ActionCoBx.Items.Clear();
     CommandsTree.Items().Clear();
@@ -87,12 +100,16 @@ void TMainForm::FormShow(ui::Component*) {
 
 void TMainForm::LoadSettings() {
     if (ReadSettingDate("First Load") == 0) {
-        RegisterFileType(platform_.registry, platform_.shell);
-        const platform::LocalDateTime now = platform_.clock.LocalTime();
-        WriteSettingDate("First Load", platform::DayNumber(now.year, now.month, now.day));
+        // A file type that cannot be registered is said once; the settings
+        // and the file still load.
+        App().Dispatch([this] { RegisterFileType(platform_.registry, platform_.shell); });
         WriteSettingBool("Launch on startup", true);
         settingsForm_->LaunchChBxClick(&settingsForm_->LaunchChBx);
         settings::WriteFirstRunDefaults(store_);
+        // Last, so that a first start cut short by a failed write runs the
+        // defaults again next time instead of finding values missing.
+        const platform::LocalDateTime now = platform_.clock.LocalTime();
+        WriteSettingDate("First Load", platform::DayNumber(now.year, now.month, now.day));
     }
     settingsForm_->LoadFromSettings(store_);
     OSDFont = settingsForm_->OSDFont;
@@ -127,7 +144,16 @@ void TMainForm::FormActivate(ui::Component*) {
 // ---- Configuring and running ----
 
 void TMainForm::RunBtnClick(ui::Component*) {
-    if (EnableOriginMenu.Checked() || SwitchOrigins(true)) {
+    bool running = EnableOriginMenu.Checked();
+    try {
+        if (!running) running = SwitchOrigins(true);
+    } catch (...) {
+        // Whatever the origins do, the program never runs without a window
+        // or an icon to come back through.
+        TrayIcon.SetShowIcon(true);
+        throw;
+    }
+    if (running) {
         App().Minimize();
         App().ShowTaskbarButton(false);
     }
@@ -167,6 +193,9 @@ void TMainForm::FormCloseQuery(ui::Component*, bool& canClose) {
                              ui::mb::YesNoCancel | ui::mb::IconWarning)) {
     case ui::mrYes:
         SaveMenuClick(nullptr);
+        // Save As cancelled: nothing was saved, so nothing may be discarded.
+        // (A save that fails raises, which stops the closing too.)
+        canClose = !SaveMenu.Enabled();
         break;
     case ui::mrNo:
         break;
@@ -185,7 +214,6 @@ void TMainForm::NewMenuClick(ui::Component*) {
     FormDestroy(nullptr);
     SetCaption("");
     FormCreate(nullptr);
-    if (layoutsForm_) layoutsForm_->LayoutList.Clear();
     StatBar.SetPanelText(kFileNamePanel, "");
 }
 

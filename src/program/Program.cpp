@@ -32,6 +32,8 @@ void Program::Start() {
     main_->AttachLearnForm(*learn_);
     password_ = &app_.CreateForm<feedback::TPasswordDlg>();
 
+    // A copy that gave way to the one already running shows nothing.
+    if (app_.Terminated()) return;
     // The last window's creation starts the main window's show-time work:
     // shown normally, or, to start in the tray, its show and activation run
     // without the window ever appearing.

@@ -37,6 +37,12 @@ void TEdit::SetReadOnly(bool readOnly) {
     Notify(Prop::ReadOnly);
 }
 
+void TEdit::SetMaxLength(std::size_t length) {
+    if (maxLength_ == length) return;
+    maxLength_ = length;
+    Notify(Prop::MaxLength);
+}
+
 void TEdit::SetSelection(int start, int length) {
     const int size = static_cast<int>(text_.size());
     start = std::clamp(start, 0, size);
@@ -48,12 +54,21 @@ void TEdit::SetSelection(int start, int length) {
 }
 
 void TEdit::UserSetText(std::string text) {
-    if (!AcceptsInput() || text == text_) return;
+    if (!AcceptsInput()) return;
+    // The window keeps the limit itself; text put there by other means is cut
+    // here, and the window shown what was kept.
+    const bool cut = maxLength_ > 0 && text.size() > maxLength_;
+    if (cut) text.resize(maxLength_);
+    if (text == text_) {
+        if (cut) Notify(Prop::Text);
+        return;
+    }
     {
         PeerSilence silence(*this);
         text_ = std::move(text);
         TextChanged();
     }
+    if (cut) Notify(Prop::Text);
     if (OnChange) Dispatch([this] { OnChange(this); });
 }
 
@@ -65,6 +80,8 @@ void TEdit::UserType(std::string_view chars) {
         std::string text = text_;
         const auto start = static_cast<std::size_t>(selStart_);
         const auto length = static_cast<std::size_t>(selLength_);
+        // A character past the limit is refused, as the window refuses it.
+        if (key != '\b' && length == 0 && maxLength_ > 0 && text.size() >= maxLength_) continue;
         if (key == '\b') {
             if (length > 0)
                 text.erase(start, length);

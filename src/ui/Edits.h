@@ -29,6 +29,10 @@ public:
     // The character shown in place of each typed one (0: the text itself).
     char PasswordChar() const { return passwordChar_; }
     void SetPasswordChar(char c) { passwordChar_ = c; }
+    // The most characters the user can enter (0: no limit). Text set from
+    // code is kept whole, as the system's edit keeps it.
+    std::size_t MaxLength() const { return maxLength_; }
+    void SetMaxLength(std::size_t length);
 
     int SelStart() const { return selStart_; }
     int SelLength() const { return selLength_; }
@@ -54,6 +58,7 @@ private:
     std::string text_;
     bool readOnly_ = false;
     char passwordChar_ = 0;
+    std::size_t maxLength_ = 0;
     int selStart_ = 0;
     int selLength_ = 0;
     TUpDown* upDown_ = nullptr;

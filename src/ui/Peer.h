@@ -37,6 +37,7 @@ enum class Prop {
     Items,      // the whole string list (items, lines)
     ItemIndex,
     Selection,  // an edit's selected text
+    MaxLength,  // the most characters an edit takes from the user
     Range,      // minimum and maximum
     Position,
     Increment,

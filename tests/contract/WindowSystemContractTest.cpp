@@ -50,7 +50,11 @@ TEST(WindowSystemContract, AClosedWindowIsGoneFromTheList) {
     EXPECT_TRUE(windows.IsWindow(window));
     EXPECT_TRUE(windows.PostWindowMessage(window, 0x0400, 1, 2));
 
+    // This program does not end while it waits for itself.
+    EXPECT_FALSE(windows.WaitForProgramEnd(window, 0));
+
     subject->Destroy(window);
+    EXPECT_TRUE(windows.WaitForProgramEnd(window, 0));
     EXPECT_FALSE(windows.PostWindowMessage(window, 0x0400, 1, 2));
     EXPECT_FALSE(windows.IsWindow(window));
     EXPECT_EQ(windows.WindowTitle(window), "");

@@ -28,15 +28,27 @@ wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Orvane 2>
   fail "no Run entry naming orvane.exe"
 pass "first start: settings with their types, .orv registered, Run entry"
 
-# A second copy ends the first one and keeps running.
+# A second copy closes the first one, which asks about its unsaved changes
+# first; the second waits for the answer and keeps running.
 first_pid=$ORVANE_PID
+# Closing the settings dialog counts as a change.
+driver click "$TITLE" SettingsBtn
+driver --timeout 10000 click Settings AcceptBtn || fail "the settings dialog did not come"
+sleep 1
 wine "$ORVANE_BIN/orvane.exe" >"$E2E_WORK/second.out" 2>&1 &
 second_pid=$!
-orvane_wait_exit 30 || fail "the first copy did not end when a second one started"
+driver --timeout 30000 wait Orvane || fail "the running copy did not ask about its unsaved changes"
+read_driver dialogtext Orvane | grep -qx "Save changes to the configuration file?" ||
+  fail "the running copy asked: $(read_driver dialogtext Orvane)"
+kill -0 "$first_pid" 2>/dev/null || fail "the first copy ended before its user answered"
+[ "$(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | wc -l)" = 1 ] ||
+  fail "the second copy went on before the first one answered"
+driver answer Orvane No || fail "the question has no No button"
+orvane_wait_exit 30 || fail "the first copy did not end after its user answered No"
 [ "$ORVANE_STATUS" = 0 ] || fail "the first copy ended with status $ORVANE_STATUS"
 kill -0 "$second_pid" 2>/dev/null || fail "the second copy ended too"
 driver --timeout 20000 wait "$TITLE" || fail "the second copy shows no window"
-pass "a second copy ends the first"
+pass "a second copy closes the first after its question about unsaved changes"
 
 # With several copies allowed, both run.
 wine reg add 'HKCU\Software\Orvane' /v "Multiple instances" /t REG_DWORD /d 1 /f >/dev/null 2>&1

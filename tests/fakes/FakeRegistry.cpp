@@ -51,6 +51,8 @@ public:
 
     bool SetValue(const std::string& name, const RegistryValue& value) override {
         if (owner_.failWrites) return false;
+        for (const auto& failing : owner_.failingValues)
+            if (SameText(failing, name)) return false;
         owner_.valuesWritten.push_back(name);
         auto it = FindValue(name);
         if (it != node_.values.end())

@@ -27,6 +27,8 @@ public:
 
     // While set, every value write fails, as on a key without write access.
     bool failWrites = false;
+    // Values (by name, in any key) whose writes fail.
+    std::vector<std::string> failingValues;
     // Keys that cannot be opened, nor created, as ones without access rights:
     // paths compared without regard to case or a leading '\\'.
     std::vector<std::string> lockedKeys;

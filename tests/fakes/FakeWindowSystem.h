@@ -2,6 +2,7 @@
 // A desktop of top-level windows held as a list in z-order, topmost first.
 #include "platform/WindowSystem.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -41,6 +42,17 @@ public:
         bool operator==(const PostedMessage&) const = default;
     };
     std::vector<PostedMessage> posted;
+
+    // A wait for a program's end runs onWait first (the test plays the other
+    // program there, removing its window or not); the program has ended when
+    // its window is gone. Each wait is recorded.
+    bool WaitForProgramEnd(platform::WindowHandle window, std::uint32_t milliseconds) override {
+        waits.push_back({window, milliseconds});
+        if (onWait) onWait(window);
+        return !IsWindow(window);
+    }
+    std::function<void(platform::WindowHandle)> onWait;
+    std::vector<std::pair<platform::WindowHandle, std::uint32_t>> waits;
 
     // Key names by the scan code in bits 16 to 23 of the keystroke data.
     std::string KeyName(std::int32_t keystrokeData) override {

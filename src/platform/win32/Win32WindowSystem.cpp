@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 namespace orvane::platform::win32 {
 namespace {
 
@@ -47,6 +49,35 @@ WindowHandle Win32WindowSystem::ForegroundWindow() { return Handle(GetForeground
 bool Win32WindowSystem::PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                     std::intptr_t lParam) {
     return PostMessageA(Hwnd(window), message, wParam, lParam) != FALSE;
+}
+
+bool Win32WindowSystem::WaitForProgramEnd(WindowHandle window, std::uint32_t milliseconds) {
+    DWORD process = 0;
+    if (!GetWindowThreadProcessId(Hwnd(window), &process) || process == 0) return true;
+    if (process == GetCurrentProcessId()) return false;
+    const std::unique_ptr<void, decltype(&CloseHandle)> handle(OpenProcess(SYNCHRONIZE, FALSE, process), CloseHandle);
+    if (handle) {
+        // Messages other programs send to our windows are answered meanwhile
+        // (nothing posted runs), so that no one waits on us in turn.
+        const DWORD start = GetTickCount();
+        for (;;) {
+            const DWORD passed = GetTickCount() - start;
+            if (passed >= milliseconds) return WaitForSingleObject(handle.get(), 0) == WAIT_OBJECT_0;
+            const HANDLE process = handle.get();
+            const DWORD woke = MsgWaitForMultipleObjects(1, &process, FALSE, milliseconds - passed, QS_SENDMESSAGE);
+            if (woke == WAIT_OBJECT_0) return true;
+            if (woke != WAIT_OBJECT_0 + 1) return false;
+            MSG message;
+            PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
+    }
+    // A program we may not wait on: watch its window instead.
+    const DWORD start = GetTickCount();
+    while (::IsWindow(Hwnd(window))) {
+        if (GetTickCount() - start >= milliseconds) return false;
+        Sleep(50);
+    }
+    return true;
 }
 
 std::string Win32WindowSystem::KeyName(std::int32_t keystrokeData) {

@@ -194,6 +194,7 @@ public:
         Create("Edit", style, WS_EX_CLIENTEDGE);
         if (Handle() && edit.PasswordChar())
             SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(edit.PasswordChar()), 0);
+        if (Handle() && edit.MaxLength()) LimitText();
     }
     void Changed(const Change& change) override {
         if (!Handle()) return;
@@ -204,6 +205,9 @@ public:
             break;
         case Prop::Selection:
             SendMessageA(Handle(), EM_SETSEL, edit_.SelStart(), edit_.SelStart() + edit_.SelLength());
+            break;
+        case Prop::MaxLength:
+            LimitText();
             break;
         default:
             WindowPeer::Changed(change);
@@ -220,6 +224,9 @@ protected:
     std::string CaptionText() const override { return edit_.Text(); }
 
 private:
+    // 0 lifts the limit.
+    void LimitText() { SendMessageA(Handle(), EM_SETLIMITTEXT, edit_.MaxLength(), 0); }
+
     TEdit& edit_;
 };
 

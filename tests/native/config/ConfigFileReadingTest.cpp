@@ -1,11 +1,14 @@
 // Opening and importing configuration files: what the model becomes, the old
 // format, the defaults, and every kind of damage.
+#include "core/TextLimits.h"
 #include "native/program/ProgramFixture.h"
 
 #include <filesystem>
 
 namespace orvane::program {
 namespace {
+
+constexpr const char* kCutShort = "The file describes more than it holds; only part of it was read.";
 
 class ConfigFileReading : public ProgramFixture {
 protected:
@@ -220,7 +223,9 @@ TEST_F(ConfigFileReading, DamagedFilesOpenToTheirDefinedResultWithoutChangingThe
     for (int i = 0; i < 2000; ++i) text += "A" + std::to_string(i) + "=" + std::string(400, 'd') + "\r\n";
     const std::string path = Write("damaged.orv", text);
     const auto written = std::filesystem::last_write_time(path);
-    Open(path);
+    Open(path, kCutShort);
+    // What is open is not what the file holds.
+    EXPECT_TRUE(Main().SaveMenu.Enabled());
     EXPECT_EQ(Main().CommandsTree.Items().GetFirstNode()->Text(), std::string(250, 'n'));
     EXPECT_EQ(RecordOf(Main().CommandsTree.Items().GetFirstNode())->CodeHigh, 1);  // 250 characters of 99 digits
     EXPECT_EQ(Model().Commands.at(0)->CodeHigh, -1);
@@ -232,9 +237,73 @@ TEST_F(ConfigFileReading, DamagedFilesOpenToTheirDefinedResultWithoutChangingThe
     EXPECT_EQ(Bytes(path), text);
     EXPECT_EQ(std::filesystem::last_write_time(path), written);
 
-    Open(Write("nodes.orv", "[File information]\r\nVersion=4\r\nCommands=2000000000\r\n"));
+    ui.dialogs.ExpectMessageBox("Save changes to the configuration file?", ui::mrNo);
+    Open(Write("nodes.orv", "[File information]\r\nVersion=4\r\nCommands=2000000000\r\n"), kCutShort);
     EXPECT_GT(Main().CommandsTree.Items().Count(), 0);
     EXPECT_LT(Main().CommandsTree.Items().Count(), 10000);
+}
+
+TEST_F(ConfigFileReading, TriggersNamingARemoteCostWhatTheFileHoldsNotWhatTheRemoteHolds) {
+    // One remote of 60 commands, and 50 actions each triggered by the whole remote.
+    std::string text = "[File information]\r\nVersion=4\r\nCommands=61\r\nLayouts=1\r\n[C0]\r\nName=TV\r\n";
+    for (int c = 1; c <= 60; ++c) text += "[C" + std::to_string(c) + "]\r\nLevel=1\r\n";
+    text += "[L0]\r\nActCount=50\r\n";
+    for (int a = 0; a < 50; ++a) text += "[L0A" + std::to_string(a) + "]\r\nTrigCount=1\r\nTC0=0\r\n";
+    Open(Write("remote-triggers.orv", text));
+    const auto& actions = Model().DefaultLayout().Actions;
+    ASSERT_EQ(actions.size(), 50u);
+    EXPECT_EQ(actions.back()->Triggers.size(), 60u);
+    EXPECT_FALSE(Main().SaveMenu.Enabled());
+}
+
+TEST_F(ConfigFileReading, TheLongestTextsTheEditorsTakeSurviveASaveAndALoad) {
+    // The layout manager's boxes take no more than a file keeps.
+    actions::TLayoutsForm& manager = program->Layouts();
+    manager.NewLayoutBtnClick(nullptr);
+    for (ui::TEdit* box : {&manager.LayoutNameEdBx, &manager.ApplicationEdBx, &manager.WndTitleEdBx}) {
+        box->SelectAll();
+        box->UserType(std::string(core::kMaxNameLength + 30, 'x'));
+        EXPECT_EQ(box->Text().size(), core::kMaxNameLength) << box->Name();
+        box->UserSetText(std::string(core::kMaxNameLength + 1, 'y'));
+        EXPECT_EQ(box->Text().size(), core::kMaxNameLength) << box->Name();
+    }
+
+    // Each text at its longest, every character different from its neighbour's.
+    auto longest = [](std::size_t length, char first) {
+        std::string text;
+        for (std::size_t i = 0; i < length; ++i) text += static_cast<char>(first + i % 26);
+        return text;
+    };
+    const std::string name = longest(core::kMaxNameLength, 'a');
+    const std::string description = longest(core::kMaxFileValueLength, 'A');
+    ui::TTreeNode* remote = AddRemote(name);
+    AddCommand(remote, name, {1});
+    TLayout& layout = *Model().Layouts.at(1);
+    layout = {name, longest(core::kMaxNameLength, 'b'), longest(core::kMaxNameLength, 'c'), {}};
+    Model().CurrentLayout = &layout;
+    Main().NewBtnClick(nullptr);
+    Model().CurrentAction->Name = name;
+    for (int d = 0; d < 12; ++d) Model().CurrentAction->Actions.push_back(description);
+    // A line break from anywhere stays inside its line.
+    Model().CurrentLayout = &Model().DefaultLayout();
+    Main().NewBtnClick(nullptr);
+    Model().CurrentAction->Name = "Two\r\n[C0]\r\nLevel=1";
+    const std::string path = PathOf("longest.orv");
+    Main().StatBar.SetPanelText(TMainForm::kFileNamePanel, path);
+    Main().SaveMenu.UserClicked();
+
+    Open(path);
+    EXPECT_EQ(TreeText(), name + "\n  " + name + "\n");
+    ASSERT_EQ(Model().Layouts.size(), 2u);
+    const TLayout& read = *Model().Layouts[1];
+    EXPECT_EQ(read.Name, name);
+    EXPECT_EQ(read.Application, longest(core::kMaxNameLength, 'b'));
+    EXPECT_EQ(read.WndTitle, longest(core::kMaxNameLength, 'c'));
+    ASSERT_EQ(read.Actions.size(), 1u);
+    EXPECT_EQ(read.Actions[0]->Name, name);
+    EXPECT_EQ(read.Actions[0]->Actions, std::vector<std::string>(12, description));
+    EXPECT_EQ(Model().DefaultLayout().Actions.at(0)->Name, "Two  [C0]  Level=1");
+    EXPECT_EQ(Main().CommandsTree.Items().Count(), 2);
 }
 
 TEST_F(ConfigFileReading, AMissingFileIsForgottenSilentlyAndAnUnreadableOneKeepsTheConfiguration) {

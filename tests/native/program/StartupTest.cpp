@@ -3,6 +3,7 @@
 // starting in the tray, New, and the question about unsaved changes.
 #include "actions/LayoutsForm.h"
 #include "program/Program.h"
+#include "program/SingleInstance.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeSerialPort.h"
 #include "fakes/FakeUi.h"
@@ -10,6 +11,7 @@
 #include "settings/SettingsForm.h"
 
 #include <cstdio>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -35,10 +37,13 @@ protected:
         fakes::FakeUi ui;
         std::unique_ptr<Program> program;
     };
-    std::unique_ptr<Run> Start() {
+    // As the entry point starts it: a failure is shown and the start goes on.
+    // `expect` scripts the boxes the start shows.
+    std::unique_ptr<Run> Start(const std::function<void(fakes::FakeDialogs&)>& expect = {}) {
         auto run = std::make_unique<Run>();
+        if (expect) expect(run->ui.dialogs);
         run->program = std::make_unique<Program>(run->ui.app, platform.Services(), serialPorts);
-        run->program->Start();
+        run->ui.app.Dispatch([&] { run->program->Start(); });
         return run;
     }
     std::optional<platform::RegistryValue> Setting(const std::string& name) {
@@ -128,18 +133,91 @@ TEST_F(StartupTest, DeletingOnlyTheFirstStartDateRestoresTheDefaultsAndNothingEl
     std::remove(last.c_str());
 }
 
-TEST_F(StartupTest, ANewStartEndsTheRunningCopyUnlessSeveralAreAllowed) {
+TEST_F(StartupTest, ANewStartClosesTheRunningCopyUnlessSeveralAreAllowed) {
     auto earlier = platform.windows.AddWindow("Orvane 4.0b");
+    // The running copy closes (its user answered its question, or it had none).
+    platform.windows.onWait = [&](platform::WindowHandle window) { platform.windows.RemoveWindow(window); };
     auto run = Start();
     ASSERT_EQ(platform.windows.posted.size(), 1u);
     EXPECT_EQ(platform.windows.posted[0].window, earlier);
-    EXPECT_EQ(platform.windows.posted[0].message, 0x0012u);
+    EXPECT_EQ(platform.windows.posted[0].message, 0x0010u); // closed as its user would, not quit
+    EXPECT_EQ(platform.windows.waits.at(0), std::make_pair(earlier, kRunningCopyWait));
+    EXPECT_FALSE(run->ui.app.Terminated());
+    EXPECT_TRUE(run->program->Main().Visible());
     EXPECT_EQ(run->program->Main().Caption(), "Orvane 4.0b");
 
     settings::SettingsStore(platform.registry).WriteSettingBool("Multiple instances", true);
+    platform.windows.AddWindow("Orvane 4.0b");
     platform.windows.posted.clear();
     Start();
     EXPECT_TRUE(platform.windows.posted.empty());
+}
+
+TEST_F(StartupTest, ANewStartGivesWayWhenTheRunningCopyIsKeptByItsUser) {
+    Start();
+    settings::SettingsStore store(platform.registry);
+    store.WriteSettingBool("Origin enabled", true);
+    const std::string file = ::testing::TempDir() + "orvane-given-way.orv";
+    platform.shell.arguments = {file};
+    auto running = platform.windows.AddWindow("Orvane 4.0b");
+    // Its user answers Cancel: the window stays.
+    auto run = Start();
+    EXPECT_EQ(platform.windows.posted.at(0).window, running);
+    EXPECT_TRUE(run->ui.app.Terminated());
+    // Nothing of the show-time work: no window, no file, no origins.
+    TMainForm& main = run->program->Main();
+    EXPECT_FALSE(main.Visible());
+    EXPECT_EQ(main.StatBar.PanelText(TMainForm::kFileNamePanel), "");
+    EXPECT_FALSE(main.EnableOriginMenu.Checked());
+}
+
+TEST_F(StartupTest, AFileTypeThatCannotBeRegisteredIsSaidOnceAndTheStartGoesOn) {
+    platform.registry.lockedKeys = {".orv"};
+    const std::string file = ::testing::TempDir() + "orvane-first.orv";
+    {
+        std::FILE* out = std::fopen(file.c_str(), "wb");
+        ASSERT_TRUE(out);
+        std::fputs("[File information]\r\nVersion=4\r\nCommands=1\r\n[C0]\r\nName=TV\r\n", out);
+        std::fclose(out);
+    }
+    platform.shell.arguments = {file};
+    auto run = Start([](fakes::FakeDialogs& d) { d.ExpectMessageBox("Failed to create key .orv"); });
+    settings::SettingsStore store(platform.registry);
+    EXPECT_NE(store.ReadSettingDate("First Load"), 0.0);
+    EXPECT_EQ(run->program->Settings().ToleranceUpDwn.Position(), 10);
+    ASSERT_NE(run->program->Main().CommandsTree.Items().GetFirstNode(), nullptr);
+    EXPECT_EQ(run->program->Main().CommandsTree.Items().GetFirstNode()->Text(), "TV");
+
+    // Said once: the next start neither tries again nor fails.
+    auto again = Start();
+    EXPECT_EQ(again->program->Settings().ToleranceUpDwn.Position(), 10);
+    ASSERT_NE(again->program->Main().CommandsTree.Items().GetFirstNode(), nullptr);
+    EXPECT_EQ(again->program->Main().CommandsTree.Items().GetFirstNode()->Text(), "TV");
+    std::remove(file.c_str());
+}
+
+TEST_F(StartupTest, AFirstStartCutShortByAFailedWriteWritesTheDefaultsAgainNextTime) {
+    platform.registry.failingValues = {"Tolerance"};
+    Start([](fakes::FakeDialogs& d) { d.ExpectMessageBox("Failed to set data for 'Tolerance'"); });
+    settings::SettingsStore store(platform.registry);
+    EXPECT_EQ(store.ReadSettingDate("First Load"), 0.0);
+
+    platform.registry.failingValues.clear();
+    auto run = Start();
+    EXPECT_NE(store.ReadSettingDate("First Load"), 0.0);
+    EXPECT_EQ(run->program->Settings().ToleranceUpDwn.Position(), 10);
+    EXPECT_EQ(store.ReadSettingInteger("TCP/IP client port"), 1024);
+}
+
+TEST_F(StartupTest, StartingMinimizedShowsTheTrayIconEvenWhenTheOriginsFail) {
+    Start();
+    settings::SettingsStore(platform.registry).WriteSettingBool("Load minimized", true);
+    serialPorts.Line("COM1").FailNext("SetCommState", 87);
+    auto run = Start([](fakes::FakeDialogs& d) { d.ExpectMessageBox("Unable to set com state: 87"); });
+    TMainForm& main = run->program->Main();
+    // A way back to the window, which stays up because the origins are not running.
+    EXPECT_TRUE(main.TrayIcon.ShowIcon());
+    EXPECT_FALSE(run->ui.app.Minimized());
 }
 
 TEST_F(StartupTest, StartingMinimizedNeverShowsTheMainWindow) {
@@ -244,6 +322,55 @@ TEST_F(StartupTest, CancellingTheQuestionKeepsTheProgramAndItsConfiguration) {
     run->ui.dialogs.ExpectMessageBox("Save changes to the configuration file?", ui::mrNo);
     main.ExitMenu.UserClicked();
     EXPECT_TRUE(run->ui.app.Terminated());
+}
+
+TEST_F(StartupTest, YesWithoutASaveStopsExitNewAndOpenAsCancelWould) {
+    auto run = Start();
+    TMainForm& main = run->program->Main();
+    main.Model->AddLayout("Player", "", "Player");
+    main.SaveMenu.SetEnabled(true);
+    auto& dialogs = run->ui.dialogs;
+    const std::string question = "Save changes to the configuration file?";
+
+    // No file name: Yes asks for one, and the user cancels.
+    dialogs.ExpectMessageBox(question, ui::mrYes).ExpectSaveFile("", std::nullopt);
+    main.ExitMenu.UserClicked();
+    EXPECT_FALSE(run->ui.app.Terminated());
+    dialogs.ExpectMessageBox(question, ui::mrYes).ExpectSaveFile("", std::nullopt);
+    main.NewMenu.UserClicked();
+    dialogs.ExpectMessageBox(question, ui::mrYes).ExpectSaveFile("", std::nullopt);
+    main.OpenMenu.UserClicked(); // no open dialog follows
+    EXPECT_EQ(main.Model->Layouts.size(), 2u);
+    EXPECT_TRUE(main.SaveMenu.Enabled());
+
+    // A save that fails stops it too, with its error.
+    const std::string nowhere = ::testing::TempDir() + "orvane-no-such-folder/home.orv";
+    main.StatBar.SetPanelText(TMainForm::kFileNamePanel, nowhere);
+    dialogs.ExpectMessageBox(question, ui::mrYes);
+    dialogs.ExpectMessageBox("Cannot write file \"" + nowhere + "\": No such file or directory");
+    main.ExitMenu.UserClicked();
+    EXPECT_FALSE(run->ui.app.Terminated());
+    EXPECT_EQ(main.Model->Layouts.size(), 2u);
+
+    // A save that happens lets it go on.
+    const std::string home = ::testing::TempDir() + "orvane-yes.orv";
+    main.StatBar.SetPanelText(TMainForm::kFileNamePanel, home);
+    dialogs.ExpectMessageBox(question, ui::mrYes);
+    main.ExitMenu.UserClicked();
+    EXPECT_TRUE(run->ui.app.Terminated());
+    std::remove(home.c_str());
+}
+
+TEST_F(StartupTest, TheLayoutManagersListGoesWithTheModelEvenWhenNoNewOneIsMade) {
+    auto run = Start();
+    TMainForm& main = run->program->Main();
+    run->program->Layouts().NewLayoutBtnClick(nullptr);
+    ASSERT_EQ(run->program->Layouts().LayoutList.Count(), 1);
+    // The next model cannot be made: reading a setting fails.
+    platform.registry.Set(RootKey::CurrentUser, kSettingsKey, "Multiple instances", {ValueType::String, "yes"});
+    run->ui.dialogs.ExpectMessageBox("Invalid data type for 'Multiple instances'");
+    main.NewMenu.UserClicked();
+    EXPECT_EQ(run->program->Layouts().LayoutList.Count(), 0);
 }
 
 TEST_F(StartupTest, NothingToSaveEndsTheProgramWithoutAQuestion) {
