@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Libraries.h"
+#include "platform/NotificationArea.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/Sockets.h"
@@ -23,6 +24,7 @@ struct Platform {
     LibraryLoader& libraries;
     FileSystem& files;
     Sockets& sockets;
+    NotificationArea& tray;
 };
 
 } // namespace orvane::platform

@@ -27,6 +27,10 @@ public:
     // Posts a message to a window's queue; false when it failed.
     virtual bool PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam) = 0;
+    // Puts a window in front of the user: restored when minimised, otherwise
+    // raised to the top and made the foreground window while attached to the
+    // input of the foreground window's thread, which the system requires.
+    virtual void BringToFront(WindowHandle window) = 0;
     // The key's name for its keystroke data (GetKeyNameText), at most 256
     // characters; empty when the system knows none.
     virtual std::string KeyName(std::int32_t keystrokeData) = 0;

@@ -23,12 +23,15 @@ void Program::Start() {
     main_->AttachWindows(*layouts_, *settings_);
     // Logging follows the dialog's log file setting from the next press on.
     settings_->OnLogEnabledChange = [this](bool enabled) { main_->LogEnabled = enabled; };
+    settings_->OnOSDFontChange = [this](const ui::TFont& font) { main_->OSDFont = font; };
     action_ = &app_.CreateForm<actions::TActionForm>();
     aver_ = &app_.CreateForm<input::TAVerForm>();
     testOrigin_ = &app_.CreateForm<input::TTestOriginForm>();
     main_->AttachOriginWindows(*aver_, *testOrigin_);
     learn_ = &app_.CreateForm<input::TLearnForm>();
     password_ = &app_.CreateForm<feedback::TPasswordDlg>();
+    main_->AttachPasswordDialog(*password_);
+    settings_->AttachPassword(*password_, main_->ArnEncryption);
 
     // The last window's creation starts the main window's show-time work:
     // shown normally, or, to start in the tray, its show and activation run

@@ -4,6 +4,7 @@
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeLibraries.h"
+#include "fakes/FakeNotificationArea.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeSockets.h"
@@ -22,8 +23,9 @@ struct FakePlatform {
     FakeLibraryLoader libraries;
     FakeFileSystem files;
     FakeSockets sockets;
+    FakeNotificationArea tray;
 
-    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets}; }
+    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, tray}; }
 };
 
 } // namespace orvane::fakes

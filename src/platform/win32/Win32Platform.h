@@ -4,6 +4,7 @@
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Libraries.h"
+#include "platform/win32/Win32NotificationArea.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Sockets.h"
@@ -21,8 +22,9 @@ struct Win32Platform {
     Win32LibraryLoader libraries;
     Win32FileSystem files;
     Win32Sockets sockets;
+    Win32NotificationArea tray;
 
-    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets}; }
+    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, tray}; }
 };
 
 } // namespace orvane::platform::win32
