@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The settings dialog opened from the main window: a change on each tab is in
 # the registry at once, and the program acts on it. A TCP server sends the
-# code "AC" to every connection; the learned code is "AB", so it is recognised
+# code "ACC" to every connection; the learned code is "ABC", so it is recognised
 # (a line in the log) only while the tolerance is at least 1.
 source "$(dirname "$0")/lib.sh"
 
@@ -59,7 +59,7 @@ Sound=
 Recognition=1
 Typematic=0
 Digits=2
-Code=4142
+Code=414243
 TrigCount=0
 
 [L0]
@@ -70,7 +70,7 @@ ActCount=0
 CONF
 
 PORT=$((20000 + RANDOM % 10000))
-socat TCP-LISTEN:$PORT,bind=127.0.0.1,reuseaddr,fork SYSTEM:"sleep 1; printf AC; cat >/dev/null" &
+socat TCP-LISTEN:$PORT,bind=127.0.0.1,reuseaddr,fork SYSTEM:"sleep 1; printf ACC; cat >/dev/null" >/dev/null 2>&1 &
 SOCAT_PID=$!
 
 first_start
@@ -85,17 +85,17 @@ wine "$ORVANE_BIN/orvane.exe" "$(winepath -w "$E2E_WORK/codes.orv" 2>/dev/null)"
 ORVANE_PID=$!
 driver --timeout 30000 wait "$TITLE" || fail "no main window"
 expect_log_count 1 "the first-run tolerance of 10"
-pass "with the first-run tolerance \"AC\" is the command \"AB\""
+pass "with the first-run tolerance \"ACC\" is the command \"ABC\""
 
 open_settings
 tab "General" settings-general
-driver check "$DIALOG" MultipleChBx 1
+driver check "$DIALOG" MultipleChBx on
 expect_setting "Multiple instances" "REG_DWORD 0x1"
 tab "Origin of control" settings-origins
-driver check "$DIALOG" KeyboardChBx 1
+driver check "$DIALOG" KeyboardChBx on
 expect_setting "Use keyboard trapping" "REG_DWORD 0x1"
 [ -z "$(read_driver panels "$TITLE" StatBar | sed -n 2p)" ] || fail "the origins are still listed after an origin changed"
-driver check "$DIALOG" KeyboardChBx 0
+driver check "$DIALOG" KeyboardChBx off
 tab "Serial port" settings-serial
 driver select "$DIALOG" SpeedCoBx 19200
 expect_setting "Serial speed" "REG_DWORD 0x8"
@@ -104,21 +104,21 @@ driver settext "$DIALOG" ToleranceEdBox 0
 expect_setting "Tolerance" "REG_DWORD 0x0"
 tab "Sounds" settings-sounds
 tab "OSD" settings-osd
-driver check "$DIALOG" RemoteChBx 1
+driver check "$DIALOG" RemoteChBx on
 expect_setting "OSD show remote" "REG_DWORD 0x1"
 driver setpos "$DIALOG" ShowTimeUpDwn 1500
 expect_setting "OSD display time" "REG_DWORD 0x5dc"
 tab "DDE / TCP" settings-ddetcp
-driver check "$DIALOG" TCPRemoteNameChBX 1
+driver check "$DIALOG" TCPRemoteNameChBX on
 expect_setting "TCP/IP send remote" "REG_DWORD 0x1"
-driver check "$DIALOG" CommandsDataChBx 1
+driver check "$DIALOG" CommandsDataChBx on
 expect_setting "DDE send data" "REG_DWORD 0x1"
 accept
 expect_setting "Origin enabled" "REG_DWORD 0x1"
 read_driver panels "$TITLE" StatBar | grep -qx "Origin enabled: TCP/IP" ||
   fail "the origins did not come back: $(read_driver panels "$TITLE" StatBar)"
 expect_log_count 1 "tolerance 0"
-pass "each tab's change is in the registry; with tolerance 0 \"AC\" is no longer recognised"
+pass "each tab's change is in the registry; with tolerance 0 \"ACC\" is no longer recognised"
 
 # A serial change switches the origins off again, so they reconnect on closing.
 open_settings
@@ -129,7 +129,7 @@ driver settext "$DIALOG" ToleranceEdBox 1
 expect_setting "Tolerance" "REG_DWORD 0x1"
 accept
 expect_log_count 2 "tolerance 1"
-pass "with tolerance 1 \"AC\" is recognised again"
+pass "with tolerance 1 \"ACC\" is recognised again"
 
 # Closing the dialog counts as a change of the configuration.
 driver close "$TITLE"
