@@ -27,4 +27,24 @@ TPasswordDlg::TPasswordDlg(Application& app) : TForm(app, "PasswordDlg") {
     SetActiveControl(&PasswordEdBx);
 }
 
+bool ConfirmRestore(TPasswordDlg& dialog, TArnEncryption& cipher, const std::string& stored) {
+    dialog.PasswordEdBx.SetText("");
+    if (!stored.empty() && dialog.ShowModal() != mrOk) return false;
+    cipher.Key = kRestoreKey;
+    cipher.Input = stored;
+    cipher.Action = TActionType::atDecryption;
+    cipher.Execute();
+    return cipher.Output == dialog.PasswordEdBx.Text();
+}
+
+std::optional<std::string> AskNewPassword(TPasswordDlg& dialog, TArnEncryption& cipher) {
+    dialog.PasswordEdBx.SetText("");
+    if (dialog.ShowModal() != mrOk) return std::nullopt;
+    cipher.Key = kRestoreKey;
+    cipher.Input = dialog.PasswordEdBx.Text();
+    cipher.Action = TActionType::atEncryption;
+    cipher.Execute();
+    return cipher.Output;
+}
+
 } // namespace orvane::feedback

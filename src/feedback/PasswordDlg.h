@@ -1,11 +1,15 @@
 #pragma once
 // The password dialog: asks for the restore password before the main window
 // comes back from the tray, and takes a new one from the settings dialog.
+#include "feedback/Encryption.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
 #include "ui/Edits.h"
 #include "ui/Form.h"
 #include "ui/Panels.h"
+
+#include <optional>
+#include <string>
 
 namespace orvane::feedback {
 
@@ -18,5 +22,15 @@ public:
     ui::TButton OKBtn{*this, "OKBtn"};
     ui::TButton CancelBtn{*this, "CancelBtn"};
 };
+
+// Restoring from the tray: asks for the password when one is stored (an empty
+// "Restore" asks nothing) and says whether the entry deciphers from the stored
+// text exactly, letter case included. A stored text that is not hexadecimal
+// raises EConvertError.
+bool ConfirmRestore(TPasswordDlg& dialog, TArnEncryption& cipher, const std::string& stored);
+
+// Asks for a new restore password; the enciphered text to store (empty for an
+// empty entry, which removes the protection), or nothing when cancelled.
+std::optional<std::string> AskNewPassword(TPasswordDlg& dialog, TArnEncryption& cipher);
 
 } // namespace orvane::feedback

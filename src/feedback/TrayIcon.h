@@ -1,11 +1,13 @@
 #pragma once
 // The program's icon in the notification area, shown while it runs with the
-// main window hidden. This component holds what the icon shows and where the
-// user's clicks go; its peer on the native side puts it into the tray, so a
-// change of the icon, the hint or ShowIcon reaches the tray at once.
+// main window hidden. A change of the icon, the hint or ShowIcon reaches the
+// tray at once; the mouse over the icon comes back as clicks, double clicks
+// and the pop-up menu.
+#include "platform/NotificationArea.h"
 #include "ui/Component.h"
 #include "ui/Events.h"
 
+#include <memory>
 #include <string>
 
 namespace orvane::ui {
@@ -15,35 +17,28 @@ class TPopupMenu;
 
 namespace orvane::feedback {
 
+// The first user message number, posted to the icon's window after its menu.
+inline constexpr std::uint32_t kFirstUserMessage = 1024;
+
 class TWinTaskbar : public ui::Component {
 public:
-    TWinTaskbar(ui::Component& owner, std::string name) : Component(&owner, std::move(name)) {
-        PublishText("Hint", [this] { return hint_; }, [this](const std::string& hint) { SetHint(hint); });
-    }
+    TWinTaskbar(ui::Component& owner, std::string name, platform::NotificationArea& area);
+    ~TWinTaskbar() override;
 
-    // The tip shown over the icon.
+    // The tip shown over the icon; the tray shows its first 63 characters.
     const std::string& Hint() const { return hint_; }
-    void SetHint(std::string hint) {
-        if (hint == hint_) return;
-        hint_ = std::move(hint);
-        Notify(ui::Prop::Hint);
-    }
+    void SetHint(std::string hint);
 
     // The icon is in the tray only while this is set and it has a picture.
     bool ShowIcon() const { return showIcon_; }
-    void SetShowIcon(bool show) {
-        if (show == showIcon_) return;
-        showIcon_ = show;
-        Notify(ui::Prop::Visible);
-    }
+    void SetShowIcon(bool show);
 
     // The picture: the first image of a list (the idle or the activity logo).
     const ui::TImageList* Icon() const { return icon_; }
-    void SetIcon(const ui::TImageList* icon) {
-        if (icon == icon_) return;
-        icon_ = icon;
-        Notify(ui::Prop::Images);
-    }
+    void SetIcon(const ui::TImageList* icon);
+
+    // Whether the icon is in the tray now.
+    bool InTray() const { return inTray_; }
 
     // Opened by a right click on the icon.
     ui::TPopupMenu* PopUpMenu() const { return popUpMenu_; }
@@ -52,17 +47,18 @@ public:
     ui::NotifyEvent OnClick;
     ui::NotifyEvent OnDblClick;
 
-    // What the user did to the icon, reported by the peer.
-    void UserClicked() {
-        if (OnClick) Dispatch([this] { OnClick(this); });
-    }
-    void UserDblClicked() {
-        if (OnDblClick) Dispatch([this] { OnDblClick(this); });
-    }
+    // The mouse over the icon, as the shell reports it; the cursor at (x, y).
+    void UserMouse(platform::TrayMouse mouse, int x, int y);
 
 private:
+    void UpdateTray();
+
+    std::unique_ptr<platform::NotificationIcon> tray_;
     std::string hint_;
     bool showIcon_ = false;
+    bool inTray_ = false;
+    // The button-up after a double click belongs to the double click.
+    bool swallowNextUp_ = false;
     const ui::TImageList* icon_ = nullptr;
     ui::TPopupMenu* popUpMenu_ = nullptr;
 };

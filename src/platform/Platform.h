@@ -8,6 +8,7 @@
 #include "platform/KeyboardInput.h"
 #include "platform/Libraries.h"
 #include "platform/Mixer.h"
+#include "platform/NotificationArea.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/Sockets.h"
@@ -27,6 +28,7 @@ struct Platform {
     Sockets& sockets;
     KeyboardInput& keyboard;
     Mixer& mixer;
+    NotificationArea& tray;
 };
 
 } // namespace orvane::platform

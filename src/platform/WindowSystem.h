@@ -31,6 +31,11 @@ public:
     // end; true when it has ended or the window is gone. The caller's own
     // program never ends while it waits, so that is false at once.
     virtual bool WaitForProgramEnd(WindowHandle window, std::uint32_t milliseconds) = 0;
+
+    // Puts a window in front of the user: restored when minimised, otherwise
+    // raised to the top and made the foreground window while attached to the
+    // input of the foreground window's thread, which the system requires.
+    virtual void BringToFront(WindowHandle window) = 0;
     // The key's name for its keystroke data (GetKeyNameText), at most 256
     // characters; empty when the system knows none.
     virtual std::string KeyName(std::int32_t keystrokeData) = 0;

@@ -1,6 +1,8 @@
 #include "program/MainForm.h"
 #include "program/CommandImages.h"
 
+#include "feedback/TrayLogos.h"
+
 namespace orvane::program {
 namespace {
 
@@ -29,6 +31,7 @@ void DisabledTimer(ui::TTimer& timer, std::uint32_t intervalMs) {
 
 TMainForm::TMainForm(ui::Application& app, MainServices services)
     : TForm(app, "MainForm"),
+      TrayIcon(*this, "TrayIcon", services.platform.tray),
       ClientSocket(services.platform.sockets, app),
       KeyHookFileSrc(*this, "KeyHookFileSrc", services.platform.files, services.platform.clock),
       platform_(services.platform), store_(services.store), ComPort(services.serialPorts) {
@@ -88,6 +91,9 @@ void TMainForm::BindHandlers() {
     IRTimer.OnTimer = Handler(this, &TMainForm::IRTimerTimer);
     TypematicTimer.OnTimer = Handler(this, &TMainForm::TypematicTimerTimer);
     TrayColorTimer.OnTimer = Handler(this, &TMainForm::TrayColorTimerTimer);
+    TrayIcon.OnDblClick = Handler(this, &TMainForm::TrayIconDblClick);
+    RestoreMenu.OnClick = Handler(this, &TMainForm::TrayIconDblClick);
+    TrayPopUpMenu.OnPopup = Handler(this, &TMainForm::TrayPopUpMenuPopup);
     UIRTimer.OnTimer = Handler(this, &TMainForm::UIRTimerTimer);
     BestBuyTimer.OnTimer = Handler(this, &TMainForm::BestBuyTimerTimer);
     ClientSocket.OnRead = Handler(this, &TMainForm::ClientSocketRead);
@@ -109,6 +115,8 @@ void TMainForm::CreateComponents() {
     LogoBlue.SetCount(1);
     LogoRed.SetSize(32, 32);
     LogoRed.SetCount(1);
+    LogoBlue.SetPicture(0, feedback::DrawLogo(feedback::kLogoBlue));
+    LogoRed.SetPicture(0, feedback::DrawLogo(feedback::kLogoRed));
 
     // Nothing runs until an origin, recognition or an action starts it.
     DisabledTimer(IRTimer, 125);

@@ -7,6 +7,7 @@
 #include "config/ConfigTarget.h"
 #include "core/Model.h"
 #include "program/SplashForm.h"
+#include "feedback/Encryption.h"
 #include "feedback/ServerSocket.h"
 #include "feedback/TrayFlash.h"
 #include "feedback/TrayIcon.h"
@@ -43,6 +44,9 @@ class TLayoutsForm;
 }
 namespace orvane::settings {
 class TSettingsForm;
+}
+namespace orvane::feedback {
+class TPasswordDlg;
 }
 namespace orvane::input {
 class TAVerForm;
@@ -185,7 +189,9 @@ public:
     // ---- Other components ----
     ui::TOpenDialog OpenDialog{*this, "OpenDialog"};
     ui::TSaveDialog SaveDialog{*this, "SaveDialog"};
-    feedback::TWinTaskbar TrayIcon{*this, "TrayIcon"};
+    feedback::TWinTaskbar TrayIcon;
+    // Enciphers and deciphers the restore password.
+    feedback::TArnEncryption ArnEncryption;
     input::TClientSocket ClientSocket;
     feedback::TServerSocket ServerSocket;
     // The keyboard hook library, written out to a temporary file while the
@@ -315,6 +321,19 @@ private:
     void CreateComponents();
     void CreateMenus();
     void LayOutControls();
+
+    // ---- The tray (MainFormTray.cpp) ----
+public:
+    // The password dialog, created last of all windows.
+    void AttachPasswordDialog(feedback::TPasswordDlg& dialog) { passwordDlg_ = &dialog; }
+    // Brings the main window back from the tray, after the restore password
+    // when one is set; also "&Configure" of the tray menu.
+    void TrayIconDblClick(ui::Component* sender);
+    // Rebuilds the tray menu each time before it opens.
+    void TrayPopUpMenuPopup(ui::Component* sender);
+
+private:
+    feedback::TPasswordDlg* passwordDlg_ = nullptr;
 
     // ---- Serial data sequences and recognition (MainFormRecognition.cpp) ----
 public:

@@ -23,6 +23,7 @@ void Program::Start() {
     main_->AttachWindows(*layouts_, *settings_);
     // Logging follows the dialog's log file setting from the next press on.
     settings_->OnLogEnabledChange = [this](bool enabled) { main_->LogEnabled = enabled; };
+    settings_->OnOSDFontChange = [this](const ui::TFont& font) { main_->OSDFont = font; };
     action_ = &app_.CreateForm<actions::TActionForm>(platform_.windows);
     main_->AttachActionForm(*action_);
     aver_ = &app_.CreateForm<input::TAVerForm>();
@@ -31,6 +32,8 @@ void Program::Start() {
     learn_ = &app_.CreateForm<input::TLearnForm>();
     main_->AttachLearnForm(*learn_);
     password_ = &app_.CreateForm<feedback::TPasswordDlg>();
+    main_->AttachPasswordDialog(*password_);
+    settings_->AttachPassword(*password_, main_->ArnEncryption);
 
     // A copy that gave way to the one already running shows nothing.
     if (app_.Terminated()) return;

@@ -183,6 +183,12 @@ void TSettingsForm::BrowseLogBtnClick(Component*) {
     if (OpenFile.Execute()) LogFileEdBx.SetText(OpenFile.FileName);
 }
 
+void TSettingsForm::PasswordBtnClick(Component*) {
+    if (!passwordDlg_ || !cipher_) return;
+    if (const auto stored = feedback::AskNewPassword(*passwordDlg_, *cipher_))
+        store_.WriteSettingString("Restore", *stored);
+}
+
 // ---- Origin of control ----
 
 void TSettingsForm::SerialBasedChBxClick(Component*) {
@@ -221,9 +227,19 @@ void TSettingsForm::TCPIPChBXClick(Component*) {
 }
 
 void TSettingsForm::TCPIPPortEdBxChange(Component*) {
+    if (restoringPort_) return;
     // Also during the load: the socket and the stored port follow whatever
     // the up-down's range made of the stored one.
-    clientSocket_.SetPort(TCPIPPortUpDwn.Position());
+    try {
+        clientSocket_.SetPort(TCPIPPortUpDwn.Position());
+    } catch (...) {
+        // A connected socket keeps its port, and so does the registry: the
+        // box shows that port again before the refusal is reported.
+        restoringPort_ = true;
+        TCPIPPortUpDwn.SetPosition(clientSocket_.Port());
+        restoringPort_ = false;
+        throw;
+    }
     store_.WriteSettingInteger("TCP/IP client port", clientSocket_.Port());
 }
 
@@ -293,6 +309,20 @@ void TSettingsForm::BackgroundCoBxClick(Component*) {
 }
 
 void TSettingsForm::ShowTimeEdBxChange(Component*) { WritePosition("OSD display time", ShowTimeUpDwn); }
+
+void TSettingsForm::TextFontBtnClick(Component*) {
+    FontDialog.Font = OSDFont;
+    if (!FontDialog.Execute()) return;
+    OSDFont = FontDialog.Font;
+    store_.WriteSettingString("OSD font name", OSDFont.name);
+    store_.WriteSettingInteger("OSD font color", static_cast<std::int32_t>(OSDFont.color));
+    store_.WriteSettingInteger("OSD font size", OSDFont.size);
+    store_.WriteSettingBool("OSD font bold", (OSDFont.style & fsBold) != 0);
+    store_.WriteSettingBool("OSD font italic", (OSDFont.style & fsItalic) != 0);
+    store_.WriteSettingBool("OSD font underline", (OSDFont.style & fsUnderline) != 0);
+    store_.WriteSettingBool("OSD font strikeout", (OSDFont.style & fsStrikeOut) != 0);
+    if (OnOSDFontChange) OnOSDFontChange(OSDFont);
+}
 
 void TSettingsForm::RepaintChBxClick(Component*) { store_.WriteSettingBool("OSD Repaint", RepaintChBx.Checked()); }
 

@@ -3,6 +3,8 @@
 // also the program's in-memory copy of the settings: the rest of the program
 // reads its controls whenever it needs a setting, and every control writes its
 // registry value the moment it changes (there is no apply step).
+#include "feedback/Encryption.h"
+#include "feedback/PasswordDlg.h"
 #include "feedback/ServerSocket.h"
 #include "input/ClientSocket.h"
 #include "settings/SettingsStore.h"
@@ -36,8 +38,18 @@ public:
     // "Restore", ...) are not read here.
     void LoadFromSettings(SettingsStore& store);
 
-    // The on-screen display's font, built by LoadFromSettings.
+    // The password dialog, made after this one, and the cipher of the
+    // restore password.
+    void AttachPassword(feedback::TPasswordDlg& dialog, feedback::TArnEncryption& cipher) {
+        passwordDlg_ = &dialog;
+        cipher_ = &cipher;
+    }
+
+    // The on-screen display's font, built by LoadFromSettings and chosen
+    // with "&Text font...".
     ui::TFont OSDFont;
+    // Told of each font the user chooses.
+    std::function<void(const ui::TFont& font)> OnOSDFontChange;
     // Told whether a log file is in use each time the stored "Log file" may
     // have changed.
     std::function<void(bool enabled)> OnLogEnabledChange;
@@ -169,6 +181,7 @@ public:
     void LogFileChBxClick(ui::Component* sender);
     void LogFileEdBxChange(ui::Component* sender);
     void BrowseLogBtnClick(ui::Component* sender);
+    void PasswordBtnClick(ui::Component* sender);
 
     // Origin of control
     void SerialBasedChBxClick(ui::Component* sender);
@@ -207,6 +220,7 @@ public:
     void ActionChBxClick(ui::Component* sender);
     void BackgroundCoBxClick(ui::Component* sender);
     void ShowTimeEdBxChange(ui::Component* sender);
+    void TextFontBtnClick(ui::Component* sender);
     void RepaintChBxClick(ui::Component* sender);
 
     // DDE / TCP
@@ -236,6 +250,10 @@ private:
     feedback::TServerSocket& serverSocket_;
     std::string programPath_;
     std::function<void()> switchOriginsOff_;
+    feedback::TPasswordDlg* passwordDlg_ = nullptr;
+    feedback::TArnEncryption* cipher_ = nullptr;
+    // Set while the port box is put back to the port the socket kept.
+    bool restoringPort_ = false;
 };
 
 } // namespace orvane::settings

@@ -244,6 +244,7 @@ void TSettingsForm::BindHandlers() {
     LogFileChBx.OnClick = Handler(this, &TSettingsForm::LogFileChBxClick);
     LogFileEdBx.OnChange = Handler(this, &TSettingsForm::LogFileEdBxChange);
     BrowseLogBtn.OnClick = Handler(this, &TSettingsForm::BrowseLogBtnClick);
+    PasswordBtn.OnClick = Handler(this, &TSettingsForm::PasswordBtnClick);
 
     SerialBasedChBx.OnClick = Handler(this, &TSettingsForm::SerialBasedChBxClick);
     UIRServerChBx.OnClick = Handler(this, &TSettingsForm::UIRServerChBxClick);
@@ -279,6 +280,7 @@ void TSettingsForm::BindHandlers() {
     ActionChBx.OnClick = Handler(this, &TSettingsForm::ActionChBxClick);
     BackgroundCoBx.OnClick = Handler(this, &TSettingsForm::BackgroundCoBxClick);
     ShowTimeEdBx.OnChange = Handler(this, &TSettingsForm::ShowTimeEdBxChange);
+    TextFontBtn.OnClick = Handler(this, &TSettingsForm::TextFontBtnClick);
     RepaintChBx.OnClick = Handler(this, &TSettingsForm::RepaintChBxClick);
 
     RemoteNameChBX.OnClick = Handler(this, &TSettingsForm::RemoteNameChBXClick);

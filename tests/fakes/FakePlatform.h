@@ -6,6 +6,7 @@
 #include "fakes/FakeKeyboardInput.h"
 #include "fakes/FakeLibraries.h"
 #include "fakes/FakeMixer.h"
+#include "fakes/FakeNotificationArea.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeSockets.h"
@@ -26,8 +27,9 @@ struct FakePlatform {
     FakeSockets sockets;
     FakeKeyboardInput keyboard{windows};
     FakeMixer mixer;
+    FakeNotificationArea tray;
 
-    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer}; }
+    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray}; }
 };
 
 } // namespace orvane::fakes

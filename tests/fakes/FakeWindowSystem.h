@@ -31,6 +31,12 @@ public:
     bool IsVisible(platform::WindowHandle window) override;
     bool IsWindow(platform::WindowHandle window) override { return Find(window) != nullptr; }
     platform::WindowHandle ForegroundWindow() override;
+    // Records the window and activates it when it is one of this desktop's.
+    void BringToFront(platform::WindowHandle window) override {
+        broughtToFront.push_back(window);
+        if (Find(window)) Activate(window);
+    }
+    std::vector<platform::WindowHandle> broughtToFront;
     bool PostWindowMessage(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;
 

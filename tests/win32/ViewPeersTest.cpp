@@ -2,6 +2,7 @@
 // the windows, and what a user does there (simulated with the controls' own
 // messages) reaches the model once, through its User... methods.
 #include "ui/win32/ImageLists.h"
+#include "ui/win32/Tooltips.h"
 #include "ui/win32/Win32Ui.h"
 #include "ui/win32/WindowPeer.h"
 
@@ -435,6 +436,36 @@ TEST_F(ViewPeersTest, TheStatusBarShowsThePanelsTheLastTakingTheRest) {
         SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
         EXPECT_STREQ(text, (std::vector<const char*>{"one", "two", "three"})[i]);
     }
+}
+
+// The texts of a tooltip window's tools, in order.
+std::vector<std::string> TipTexts(HWND tip) {
+    std::vector<std::string> texts;
+    const int count = tip ? static_cast<int>(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0)) : 0;
+    for (int i = 0; i < count; ++i) {
+        char text[256] = {};
+        TTTOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        tool.lpszText = text;
+        SendMessageA(tip, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tool));
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+TEST_F(ViewPeersTest, HintsAndPanelTextsThatDoNotFitShowAsTooltips) {
+    HWND bar = Window(form.Bar);
+    EXPECT_TRUE(TipTexts(win32::TipWindowFor(bar)).empty());
+    const std::string all = "Origin enabled: Serial port based, AVerMedia TV Series Remote, TCP/IP";
+    form.Bar.SetPanelText(1, all);
+    EXPECT_EQ(TipTexts(win32::TipWindowFor(bar)), std::vector<std::string>{all});
+    form.Bar.SetPanelText(1, "ok");
+    EXPECT_TRUE(TipTexts(win32::TipWindowFor(bar)).empty());
+
+    form.Page1Btn.SetHint("Manage layouts...");
+    EXPECT_EQ(TipTexts(win32::TipWindowFor(Window(form.Page1Btn))), std::vector<std::string>{"Manage layouts..."});
+    form.Page1Btn.SetHint("");
+    EXPECT_TRUE(TipTexts(win32::TipWindowFor(Window(form.Page1Btn))).empty());
 }
 
 TEST_F(ViewPeersTest, ThePageControlShowsOnlyTheActivePage) {

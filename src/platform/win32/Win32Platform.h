@@ -6,6 +6,7 @@
 #include "platform/win32/Win32KeyboardInput.h"
 #include "platform/win32/Win32Libraries.h"
 #include "platform/win32/Win32Mixer.h"
+#include "platform/win32/Win32NotificationArea.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Sockets.h"
@@ -25,8 +26,9 @@ struct Win32Platform {
     Win32Sockets sockets;
     Win32KeyboardInput keyboard;
     Win32Mixer mixer;
+    Win32NotificationArea tray;
 
-    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer}; }
+    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray}; }
 };
 
 } // namespace orvane::platform::win32

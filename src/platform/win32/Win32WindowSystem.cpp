@@ -46,6 +46,21 @@ bool Win32WindowSystem::IsWindow(WindowHandle window) { return ::IsWindow(Hwnd(w
 
 WindowHandle Win32WindowSystem::ForegroundWindow() { return Handle(GetForegroundWindow()); }
 
+void Win32WindowSystem::BringToFront(WindowHandle window) {
+    HWND target = Hwnd(window);
+    if (IsIconic(target)) {
+        ShowWindow(target, SW_RESTORE);
+        return;
+    }
+    const DWORD ours = GetCurrentThreadId();
+    const DWORD theirs = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+    const bool attach = theirs != 0 && theirs != ours;
+    if (attach) AttachThreadInput(theirs, ours, TRUE);
+    SetWindowPos(target, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(target);
+    if (attach) AttachThreadInput(theirs, ours, FALSE);
+}
+
 bool Win32WindowSystem::PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                     std::intptr_t lParam) {
     return PostMessageA(Hwnd(window), message, wParam, lParam) != FALSE;

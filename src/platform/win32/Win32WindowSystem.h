@@ -11,6 +11,7 @@ public:
     bool IsVisible(WindowHandle window) override;
     bool IsWindow(WindowHandle window) override;
     WindowHandle ForegroundWindow() override;
+    void BringToFront(WindowHandle window) override;
     bool PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
     bool WaitForProgramEnd(WindowHandle window, std::uint32_t milliseconds) override;
     std::string KeyName(std::int32_t keystrokeData) override;

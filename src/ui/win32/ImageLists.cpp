@@ -73,21 +73,18 @@ void DrawPlaceholder(HDC dc, int index, int width, int height) {
     DeleteObject(fill);
 }
 
-// The model's picture, a pixel a character; outside it, and where a
-// character has no colour, the mask shows through.
-void DrawPicture(HDC dc, const TImageList& images, const std::vector<std::string>& rows, int width, int height) {
+// The model's picture; outside it, and where a pixel is transparent, the
+// mask shows through.
+void DrawPicture(HDC dc, const platform::Picture& picture, int width, int height) {
     RECT all{0, 0, width, height};
     HBRUSH mask = CreateSolidBrush(kMask);
     FillRect(dc, &all, mask);
     DeleteObject(mask);
-    for (int y = 0; y < height && y < static_cast<int>(rows.size()); ++y) {
-        const std::string& row = rows[static_cast<std::size_t>(y)];
-        for (int x = 0; x < width && x < static_cast<int>(row.size()); ++x) {
-            TColor colour;
-            if (images.ColourOf(row[static_cast<std::size_t>(x)], colour))
-                SetPixel(dc, x, y, (colour & 0x80000000u) ? GetSysColor(static_cast<int>(colour & 0xFF)) : colour);
+    for (int y = 0; y < height && y < picture.height; ++y)
+        for (int x = 0; x < width && x < picture.width; ++x) {
+            const std::uint32_t argb = picture.At(x, y);
+            if (argb >> 24) SetPixel(dc, x, y, RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF));
         }
-    }
 }
 
 void AddImage(HIMAGELIST list, const TImageList& images, int index, int width, int height) {
@@ -96,11 +93,10 @@ void AddImage(HIMAGELIST list, const TImageList& images, int index, int width, i
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     ReleaseDC(nullptr, screen);
     HGDIOBJ old = SelectObject(dc, bitmap);
-    const std::vector<std::string>& picture = images.Picture(index);
-    if (picture.empty())
-        DrawPlaceholder(dc, index, width, height);
+    if (const platform::Picture* picture = images.Picture(index))
+        DrawPicture(dc, *picture, width, height);
     else
-        DrawPicture(dc, images, picture, width, height);
+        DrawPlaceholder(dc, index, width, height);
     SelectObject(dc, old);
     DeleteDC(dc);
     ImageList_AddMasked(list, bitmap, kMask);

@@ -4,6 +4,7 @@
 #include "ui/Indicators.h"
 #include "ui/Panels.h"
 #include "ui/win32/ViewPeers.h"
+#include "ui/win32/Tooltips.h"
 #include "ui/win32/Win32Ui.h"
 
 #include <algorithm>
@@ -53,7 +54,24 @@ private:
         for (int i = 0; i < count; ++i) {
             const char* text = i < bar_.PanelCount() ? bar_.PanelText(i).c_str() : "";
             SendMessageA(Handle(), SB_SETTEXTA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            ShowWholeTextAsTip(i, text);
         }
+    }
+    // A panel too narrow for its text (the list of every origin in use) shows
+    // the whole text as its tooltip.
+    void ShowWholeTextAsTip(int panel, const std::string& text) {
+        RECT area{};
+        SendMessageA(Handle(), SB_GETRECT, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(&area));
+        SIZE size{};
+        if (HDC dc = GetDC(Handle())) {
+            HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
+            GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+            SelectObject(dc, old);
+            ReleaseDC(Handle(), dc);
+        }
+        // The panel's border and margins take a few pixels of its width.
+        const bool cut = size.cx + 8 > area.right - area.left;
+        SetAreaTip(Handle(), static_cast<UINT>(panel + 1), area, cut ? text : std::string());
     }
     TStatusBar& bar_;
 };

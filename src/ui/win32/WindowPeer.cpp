@@ -3,6 +3,7 @@
 #include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/Menus.h"
+#include "ui/win32/Tooltips.h"
 #include "ui/win32/Win32Ui.h"
 
 #include <set>
@@ -89,6 +90,7 @@ void WindowPeer::Create(const char* className, DWORD style, DWORD exStyle) {
         SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PeerWindowProc));
     }
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(ui_.Font()), FALSE);
+    if (control_.Parent() && !control_.Hint().empty()) SetWindowTip(window_, control_.Hint());
 }
 
 void WindowPeer::SetAtomProperty(const char* property, const std::string& text) {
@@ -159,12 +161,16 @@ void WindowPeer::Changed(const Change& change) {
     case Prop::Focus:
         SetFocus(window_);
         break;
+    case Prop::Hint:
+        if (control_.Parent()) SetWindowTip(window_, control_.Hint());
+        break;
     default:
         break;
     }
 }
 
 LRESULT WindowPeer::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) RelayToTip(window_, message, wParam, lParam);
     switch (message) {
     case WM_COMMAND:
         if (lParam) {

@@ -251,24 +251,25 @@ TEST_F(MainFormDesign, TrayIconWaitsHiddenWithTheIdleLogoAndItsMenu) {
     EXPECT_FALSE(form.ServerSocket.Active());
 }
 
-TEST_F(MainFormDesign, TrayIconTellsItsPeerOfEachRealChange) {
-    form.TrayIcon.SetPeer(std::make_unique<fakes::RecordingPeer>());
-    auto& peer = fakes::PeerOf(form.TrayIcon);
+TEST_F(MainFormDesign, TrayIconTellsTheTrayOfEachRealChange) {
+    auto& tray = platform.tray.Last();
     form.TrayIcon.SetShowIcon(true);
     form.TrayIcon.SetShowIcon(true);
     form.TrayIcon.SetTextProperty("Hint", "Orvane is running");
     form.TrayIcon.SetHint("Orvane is running");
     form.TrayIcon.SetIcon(&form.LogoRed);
-    EXPECT_EQ(peer.Count(ui::Prop::Visible), 1);
-    EXPECT_EQ(peer.Count(ui::Prop::Hint), 1);
-    EXPECT_EQ(peer.Count(ui::Prop::Images), 1);
+    form.TrayIcon.SetIcon(nullptr);
+    form.TrayIcon.SetIcon(&form.LogoBlue);
+    EXPECT_EQ(tray.calls, (std::vector<std::string>{"add", "modify", "modify", "delete", "add"}));
+    EXPECT_EQ(tray.tip, "Orvane is running");
     EXPECT_EQ(form.TrayIcon.Hint(), "Orvane is running");
 }
 
 TEST_F(MainFormDesign, ATrayIconHandlerThatFailsShowsItsMessage) {
     form.TrayIcon.OnDblClick = [](ui::Component*) { throw orvane::Exception("Restore failed"); };
+    form.TrayIcon.SetShowIcon(true);
     ui.dialogs.ExpectMessageBox("Restore failed");
-    form.TrayIcon.UserDblClicked();
+    platform.tray.Mouse(platform::TrayMouse::LeftDouble);
 }
 
 TEST_F(MainFormDesign, EveryControlLiesInsideItsParentAndOverlapsNoSibling) {

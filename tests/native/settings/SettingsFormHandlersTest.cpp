@@ -196,6 +196,13 @@ TEST_F(SettingsFormTest, WhileTheClientIsActiveANewPortOrHostIsShownAsRefusedAnd
     ui.dialogs.ExpectMessageBox("Can't change value while socket is active");
     form->TCPIPPortUpDwn.UserClickUp();
     EXPECT_EQ(client.Port(), 1024);
+    // The box shows the port that the socket and the registry kept.
+    EXPECT_EQ(form->TCPIPPortUpDwn.Position(), 1024);
+    EXPECT_EQ(form->TCPIPPortEdBx.Text(), "1024");
+    ui.dialogs.ExpectMessageBox("Can't change value while socket is active");
+    form->TCPIPPortEdBx.SelectAll();
+    form->TCPIPPortEdBx.UserType("7");
+    EXPECT_EQ(form->TCPIPPortUpDwn.Position(), 1024);
     ui.dialogs.ExpectPrompt("TCP/IP connection", "mediapc")
         .ExpectMessageBox("Can't change value while socket is active");
     form->TCPIPHostBtn.UserClicked();
@@ -253,6 +260,33 @@ TEST_F(SettingsFormTest, ANewServerPortMovesAListeningServerAndLeavesAStoppedOne
     EXPECT_EQ(server.Port(), 50);
     EXPECT_TRUE(server.Active());
     EXPECT_EQ(store.ReadSettingInteger("TCP/IP server port"), 50);
+}
+
+TEST_F(SettingsFormTest, TheFontButtonWritesTheChosenOSDFontAndACancelWritesNothing) {
+    StoreFirstRunDefaults();
+    form->LoadFromSettings(store);
+    registry.valuesWritten.clear();
+    std::vector<TFont> told;
+    form->OnOSDFontChange = [&](const TFont& font) { told.push_back(font); };
+    ui.dialogs.ExpectFont(std::nullopt);
+    form->TextFontBtn.UserClicked();
+    EXPECT_TRUE(registry.valuesWritten.empty());
+
+    const TFont chosen{"Verdana", 0x0000FF, 36, fsItalic | fsStrikeOut};
+    ui.dialogs.ExpectFont(chosen);
+    form->TextFontBtn.UserClicked();
+    EXPECT_EQ(form->OSDFont, chosen);
+    EXPECT_EQ(told, std::vector<TFont>{chosen});
+    EXPECT_EQ(store.ReadSettingString("OSD font name"), "Verdana");
+    EXPECT_EQ(store.ReadSettingInteger("OSD font color"), 0x0000FF);
+    EXPECT_EQ(store.ReadSettingInteger("OSD font size"), 36);
+    EXPECT_FALSE(store.ReadSettingBool("OSD font bold"));
+    EXPECT_TRUE(store.ReadSettingBool("OSD font italic"));
+    EXPECT_FALSE(store.ReadSettingBool("OSD font underline"));
+    EXPECT_TRUE(store.ReadSettingBool("OSD font strikeout"));
+    // The next start builds the same font.
+    form->LoadFromSettings(store);
+    EXPECT_EQ(form->OSDFont, chosen);
 }
 
 TEST_F(SettingsFormTest, TheLogBoxStoresThePathWhileCheckedAndKeepsItForLater) {
