@@ -8,7 +8,10 @@
 #include "platform/KeyboardInput.h"
 #include "platform/Libraries.h"
 #include "platform/Mixer.h"
+#include "platform/MouseInput.h"
+#include "platform/Processes.h"
 #include "platform/Registry.h"
+#include "platform/Screen.h"
 #include "platform/Shell.h"
 #include "platform/Sockets.h"
 #include "platform/Timers.h"
@@ -27,6 +30,9 @@ struct Platform {
     Sockets& sockets;
     KeyboardInput& keyboard;
     Mixer& mixer;
+    MouseInput& mouse;
+    Processes& processes;
+    Screen& screen;
 };
 
 } // namespace orvane::platform

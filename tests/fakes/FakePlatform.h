@@ -6,7 +6,10 @@
 #include "fakes/FakeKeyboardInput.h"
 #include "fakes/FakeLibraries.h"
 #include "fakes/FakeMixer.h"
+#include "fakes/FakeMouseInput.h"
+#include "fakes/FakeProcesses.h"
 #include "fakes/FakeRegistry.h"
+#include "fakes/FakeScreen.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeSockets.h"
 #include "fakes/FakeTimers.h"
@@ -26,8 +29,11 @@ struct FakePlatform {
     FakeSockets sockets;
     FakeKeyboardInput keyboard{windows};
     FakeMixer mixer;
+    FakeMouseInput mouse;
+    FakeProcesses processes;
+    FakeScreen screen;
 
-    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer}; }
+    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, mouse, processes, screen}; }
 };
 
 } // namespace orvane::fakes

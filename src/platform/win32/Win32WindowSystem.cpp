@@ -55,4 +55,24 @@ std::string Win32WindowSystem::KeyName(std::int32_t keystrokeData) {
     return std::string(name, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
+bool Win32WindowSystem::IsIconic(WindowHandle window) { return ::IsIconic(Hwnd(window)) != FALSE; }
+
+void Win32WindowSystem::ShowWindow(WindowHandle window, int command) { ::ShowWindow(Hwnd(window), command); }
+
+void Win32WindowSystem::BringToTop(WindowHandle window) {
+    SetWindowPos(Hwnd(window), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Win32WindowSystem::SetForegroundWindow(WindowHandle window) { ::SetForegroundWindow(Hwnd(window)); }
+
+std::uint32_t Win32WindowSystem::WindowThread(WindowHandle window) {
+    return GetWindowThreadProcessId(Hwnd(window), nullptr);
+}
+
+std::uint32_t Win32WindowSystem::CurrentThread() { return GetCurrentThreadId(); }
+
+void Win32WindowSystem::AttachThreadInput(std::uint32_t thread, std::uint32_t to, bool attach) {
+    ::AttachThreadInput(thread, to, attach ? TRUE : FALSE);
+}
+
 } // namespace orvane::platform::win32
