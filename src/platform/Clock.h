@@ -30,6 +30,9 @@ public:
     // The date in the user's short date format, a blank, and the time in the
     // user's long time format.
     virtual std::string DateTimeText(const LocalDateTime& time) = 0;
+    // The time in the user's long time format; the date in the short format.
+    virtual std::string TimeText(const LocalDateTime& time) = 0;
+    virtual std::string DateText(const LocalDateTime& time) = 0;
 };
 
 // Whole days since 30 December 1899, the date form stored in the settings.

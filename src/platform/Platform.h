@@ -9,7 +9,10 @@
 #include "platform/Libraries.h"
 #include "platform/Mixer.h"
 #include "platform/NotificationArea.h"
+#include "platform/MouseInput.h"
+#include "platform/Processes.h"
 #include "platform/Registry.h"
+#include "platform/Screen.h"
 #include "platform/Shell.h"
 #include "platform/Sockets.h"
 #include "platform/Timers.h"
@@ -29,6 +32,9 @@ struct Platform {
     KeyboardInput& keyboard;
     Mixer& mixer;
     NotificationArea& tray;
+    MouseInput& mouse;
+    Processes& processes;
+    Screen& screen;
 };
 
 } // namespace orvane::platform

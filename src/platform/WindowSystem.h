@@ -1,7 +1,7 @@
 #pragma once
 // The desktop's top-level windows as the program sees them: z-order, titles,
-// owners, visibility and the foreground window. Later input synthesis and
-// window messages join this interface.
+// owners, visibility, the foreground window, and the calls that bring a
+// window to the front or change its state.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -36,6 +36,18 @@ public:
     // raised to the top and made the foreground window while attached to the
     // input of the foreground window's thread, which the system requires.
     virtual void BringToFront(WindowHandle window) = 0;
+
+    virtual bool IsIconic(WindowHandle window) = 0;
+    // ShowWindow with a show command (SW_MINIMIZE 6, SW_SHOWMAXIMIZED 3, SW_RESTORE 9).
+    virtual void ShowWindow(WindowHandle window, int command) = 0;
+    // SetWindowPos to the top of the Z order, keeping place and size.
+    virtual void BringToTop(WindowHandle window) = 0;
+    virtual void SetForegroundWindow(WindowHandle window) = 0;
+    // The thread that created the window (GetWindowThreadProcessId); 0 for none.
+    virtual std::uint32_t WindowThread(WindowHandle window) = 0;
+    virtual std::uint32_t CurrentThread() = 0;
+    // AttachThreadInput of one thread to another, or detaching it.
+    virtual void AttachThreadInput(std::uint32_t thread, std::uint32_t to, bool attach) = 0;
     // The key's name for its keystroke data (GetKeyNameText), at most 256
     // characters; empty when the system knows none.
     virtual std::string KeyName(std::int32_t keystrokeData) = 0;

@@ -22,6 +22,8 @@
 // Every key message from the hook prints "key VK DATA", DATA as eight
 // hexadecimal digits; every key-down and key-up that reaches the window
 // itself prints "sees VK DATA".
+// Every message from WM_USER up to WM_APP posted to the window prints
+// "message MSG WPARAM LPARAM", all three as hexadecimal numbers.
 // "ready" is printed once the window exists and the library is loaded.
 #include <windows.h>
 #include <fcntl.h>
@@ -219,6 +221,9 @@ int main(int argc, char** argv) {
         const UINT m = message.message;
         if (m == WM_KEYDOWN || m == WM_KEYUP || m == WM_SYSKEYDOWN || m == WM_SYSKEYUP)
             Say("sees %lu %08lX", static_cast<unsigned long>(message.wParam),
+                static_cast<unsigned long>(message.lParam));
+        if (m >= WM_USER && m < WM_APP)
+            Say("message %X %lX %lX", m, static_cast<unsigned long>(message.wParam),
                 static_cast<unsigned long>(message.lParam));
         TranslateMessage(&message);
         DispatchMessageA(&message);

@@ -18,6 +18,16 @@ public:
                       t.second);
         return text;
     }
+    std::string TimeText(const platform::LocalDateTime& t) override {
+        char text[16];
+        std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour % 100, t.minute % 100, t.second % 100);
+        return text;
+    }
+    std::string DateText(const platform::LocalDateTime& t) override {
+        char text[16];
+        std::snprintf(text, sizeof text, "%02d.%02d.%04d", t.day % 100, t.month % 100, t.year % 10000);
+        return text;
+    }
 
     // Moves the performance counter on by the given microseconds.
     void AdvanceMicroseconds(std::int64_t us) { counter += us * frequency / 1'000'000; }

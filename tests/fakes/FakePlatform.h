@@ -7,7 +7,10 @@
 #include "fakes/FakeLibraries.h"
 #include "fakes/FakeMixer.h"
 #include "fakes/FakeNotificationArea.h"
+#include "fakes/FakeMouseInput.h"
+#include "fakes/FakeProcesses.h"
 #include "fakes/FakeRegistry.h"
+#include "fakes/FakeScreen.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeSockets.h"
 #include "fakes/FakeTimers.h"
@@ -28,8 +31,11 @@ struct FakePlatform {
     FakeKeyboardInput keyboard{windows};
     FakeMixer mixer;
     FakeNotificationArea tray;
+    FakeMouseInput mouse;
+    FakeProcesses processes;
+    FakeScreen screen;
 
-    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray}; }
+    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen}; }
 };
 
 } // namespace orvane::fakes

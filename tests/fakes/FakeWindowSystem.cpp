@@ -60,4 +60,34 @@ bool FakeWindowSystem::PostWindowMessage(WindowHandle window, std::uint32_t mess
     return true;
 }
 
+bool FakeWindowSystem::IsIconic(WindowHandle window) {
+    auto* w = Find(window);
+    return w && w->iconic;
+}
+
+void FakeWindowSystem::ShowWindow(WindowHandle window, int command) {
+    calls.push_back("ShowWindow " + std::to_string(window) + " " + std::to_string(command));
+    if (auto* w = Find(window)) w->iconic = command == 6 || command == 2 || command == 7;
+}
+
+void FakeWindowSystem::BringToTop(WindowHandle window) {
+    calls.push_back("BringToTop " + std::to_string(window));
+    auto it = std::find_if(windows_.begin(), windows_.end(), [&](const Window& w) { return w.handle == window; });
+    if (it != windows_.end()) std::rotate(windows_.begin(), it, it + 1);
+}
+
+void FakeWindowSystem::SetForegroundWindow(WindowHandle window) {
+    calls.push_back("SetForegroundWindow " + std::to_string(window));
+    if (Find(window)) foreground = window;
+}
+
+std::uint32_t FakeWindowSystem::WindowThread(WindowHandle window) {
+    auto* w = Find(window);
+    return w ? w->thread : 0;
+}
+
+void FakeWindowSystem::AttachThreadInput(std::uint32_t thread, std::uint32_t to, bool attach) {
+    calls.push_back(std::string(attach ? "Attach " : "Detach ") + std::to_string(thread) + " " + std::to_string(to));
+}
+
 } // namespace orvane::fakes

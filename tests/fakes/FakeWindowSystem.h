@@ -16,7 +16,11 @@ public:
         std::string title;
         platform::WindowHandle owner = 0;
         bool visible = true;
+        bool iconic = false;
+        std::uint32_t thread = kOtherThread;
     };
+    // Windows belong to another program's thread unless a test says otherwise.
+    static constexpr std::uint32_t kOwnThread = 1, kOtherThread = 2;
 
     // Creates a window on top of the z-order and returns its handle.
     platform::WindowHandle AddWindow(std::string title, platform::WindowHandle owner = 0, bool visible = true);
@@ -59,6 +63,17 @@ public:
     }
     std::function<void(platform::WindowHandle)> onWait;
     std::vector<std::pair<platform::WindowHandle, std::uint32_t>> waits;
+    bool IsIconic(platform::WindowHandle window) override;
+    void ShowWindow(platform::WindowHandle window, int command) override;
+    void BringToTop(platform::WindowHandle window) override;
+    void SetForegroundWindow(platform::WindowHandle window) override;
+    std::uint32_t WindowThread(platform::WindowHandle window) override;
+    std::uint32_t CurrentThread() override { return kOwnThread; }
+    void AttachThreadInput(std::uint32_t thread, std::uint32_t to, bool attach) override;
+    // The window calls above in order, as "ShowWindow <handle> <command>",
+    // "BringToTop <handle>", "SetForegroundWindow <handle>",
+    // "Attach <thread> <to>", "Detach <thread> <to>" (handles in decimal).
+    std::vector<std::string> calls;
 
     // Key names by the scan code in bits 16 to 23 of the keystroke data.
     std::string KeyName(std::int32_t keystrokeData) override {

@@ -22,7 +22,9 @@ LocalDateTime Win32Clock::LocalTime() {
     return {t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
-std::string Win32Clock::DateTimeText(const LocalDateTime& time) {
+namespace {
+
+SYSTEMTIME SystemTime(const LocalDateTime& time) {
     SYSTEMTIME t{};
     t.wYear = static_cast<WORD>(time.year);
     t.wMonth = static_cast<WORD>(time.month);
@@ -32,11 +34,25 @@ std::string Win32Clock::DateTimeText(const LocalDateTime& time) {
     t.wMinute = static_cast<WORD>(time.minute);
     t.wSecond = static_cast<WORD>(time.second);
     t.wMilliseconds = static_cast<WORD>(time.millisecond);
-    char date[128] = {};
-    char clock[128] = {};
-    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, date, sizeof date);
-    GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, nullptr, clock, sizeof clock);
-    return std::string(date) + " " + clock;
+    return t;
+}
+
+} // namespace
+
+std::string Win32Clock::DateTimeText(const LocalDateTime& time) { return DateText(time) + " " + TimeText(time); }
+
+std::string Win32Clock::TimeText(const LocalDateTime& time) {
+    const SYSTEMTIME t = SystemTime(time);
+    char text[128] = {};
+    GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, nullptr, text, sizeof text);
+    return text;
+}
+
+std::string Win32Clock::DateText(const LocalDateTime& time) {
+    const SYSTEMTIME t = SystemTime(time);
+    char text[128] = {};
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, text, sizeof text);
+    return text;
 }
 
 } // namespace orvane::platform::win32

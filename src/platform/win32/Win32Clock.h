@@ -9,6 +9,8 @@ public:
     std::int64_t PerformanceFrequency() override;
     LocalDateTime LocalTime() override;
     std::string DateTimeText(const LocalDateTime& time) override;
+    std::string TimeText(const LocalDateTime& time) override;
+    std::string DateText(const LocalDateTime& time) override;
 };
 
 } // namespace orvane::platform::win32

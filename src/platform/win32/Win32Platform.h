@@ -7,7 +7,10 @@
 #include "platform/win32/Win32Libraries.h"
 #include "platform/win32/Win32Mixer.h"
 #include "platform/win32/Win32NotificationArea.h"
+#include "platform/win32/Win32MouseInput.h"
+#include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Sockets.h"
 #include "platform/win32/Win32Timers.h"
@@ -27,8 +30,11 @@ struct Win32Platform {
     Win32KeyboardInput keyboard;
     Win32Mixer mixer;
     Win32NotificationArea tray;
+    Win32MouseInput mouse;
+    Win32Processes processes;
+    Win32Screen screen;
 
-    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray}; }
+    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen}; }
 };
 
 } // namespace orvane::platform::win32

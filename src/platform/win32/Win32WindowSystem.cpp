@@ -47,18 +47,19 @@ bool Win32WindowSystem::IsWindow(WindowHandle window) { return ::IsWindow(Hwnd(w
 WindowHandle Win32WindowSystem::ForegroundWindow() { return Handle(GetForegroundWindow()); }
 
 void Win32WindowSystem::BringToFront(WindowHandle window) {
-    HWND target = Hwnd(window);
-    if (IsIconic(target)) {
-        ShowWindow(target, SW_RESTORE);
+    if (IsIconic(window)) {
+        ShowWindow(window, SW_RESTORE);
         return;
     }
-    const DWORD ours = GetCurrentThreadId();
-    const DWORD theirs = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+    // The system lets a program take the foreground only while it shares the
+    // input of the thread that has it.
+    const std::uint32_t ours = CurrentThread();
+    const std::uint32_t theirs = WindowThread(ForegroundWindow());
     const bool attach = theirs != 0 && theirs != ours;
-    if (attach) AttachThreadInput(theirs, ours, TRUE);
-    SetWindowPos(target, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetForegroundWindow(target);
-    if (attach) AttachThreadInput(theirs, ours, FALSE);
+    if (attach) AttachThreadInput(theirs, ours, true);
+    BringToTop(window);
+    SetForegroundWindow(window);
+    if (attach) AttachThreadInput(theirs, ours, false);
 }
 
 bool Win32WindowSystem::PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -99,6 +100,26 @@ std::string Win32WindowSystem::KeyName(std::int32_t keystrokeData) {
     char name[257] = {};
     const int length = GetKeyNameTextA(keystrokeData, name, sizeof name - 1);
     return std::string(name, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+bool Win32WindowSystem::IsIconic(WindowHandle window) { return ::IsIconic(Hwnd(window)) != FALSE; }
+
+void Win32WindowSystem::ShowWindow(WindowHandle window, int command) { ::ShowWindow(Hwnd(window), command); }
+
+void Win32WindowSystem::BringToTop(WindowHandle window) {
+    SetWindowPos(Hwnd(window), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Win32WindowSystem::SetForegroundWindow(WindowHandle window) { ::SetForegroundWindow(Hwnd(window)); }
+
+std::uint32_t Win32WindowSystem::WindowThread(WindowHandle window) {
+    return GetWindowThreadProcessId(Hwnd(window), nullptr);
+}
+
+std::uint32_t Win32WindowSystem::CurrentThread() { return GetCurrentThreadId(); }
+
+void Win32WindowSystem::AttachThreadInput(std::uint32_t thread, std::uint32_t to, bool attach) {
+    ::AttachThreadInput(thread, to, attach ? TRUE : FALSE);
 }
 
 } // namespace orvane::platform::win32

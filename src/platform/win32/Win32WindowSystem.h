@@ -15,6 +15,13 @@ public:
     bool PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
     bool WaitForProgramEnd(WindowHandle window, std::uint32_t milliseconds) override;
     std::string KeyName(std::int32_t keystrokeData) override;
+    bool IsIconic(WindowHandle window) override;
+    void ShowWindow(WindowHandle window, int command) override;
+    void BringToTop(WindowHandle window) override;
+    void SetForegroundWindow(WindowHandle window) override;
+    std::uint32_t WindowThread(WindowHandle window) override;
+    std::uint32_t CurrentThread() override;
+    void AttachThreadInput(std::uint32_t thread, std::uint32_t to, bool attach) override;
 };
 
 } // namespace orvane::platform::win32
