@@ -181,11 +181,7 @@ Rect TTreeNode::DisplayRect(bool textOnly) const {
 
 // ---- TTreeNodes ------------------------------------------------------------
 
-int TTreeNodes::Count() const {
-    int count = 0;
-    for (const TTreeNode* n = GetFirstNode(); n; n = n->GetNext()) ++count;
-    return count;
-}
+int TTreeNodes::Count() const { return static_cast<int>(tree_.nodes_.size()); }
 
 TTreeNode* TTreeNodes::Item(int absoluteIndex) const {
     int index = 0;
@@ -238,6 +234,17 @@ void TTreeNodes::Delete(TTreeNode* node) {
 }
 
 void TTreeNodes::Clear() { tree_.ClearNodes(); }
+
+void TTreeNodes::BeginUpdate() {
+    if (tree_.updateCount_++ == 0) tree_.NotifyUpdate(true);
+}
+
+void TTreeNodes::EndUpdate() {
+    if (tree_.updateCount_ == 0) return;
+    if (--tree_.updateCount_ == 0) tree_.NotifyUpdate(false);
+}
+
+bool TTreeNodes::Updating() const { return tree_.updateCount_ > 0; }
 
 // ---- TTreeView -------------------------------------------------------------
 

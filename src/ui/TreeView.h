@@ -115,6 +115,7 @@ private:
 class TTreeNodes {
 public:
     explicit TTreeNodes(TTreeView& tree) : tree_(tree) {}
+    // Every node, at every level.
     int Count() const;
     // The node at an absolute index; raises ETreeViewError "Invalid index"
     // when no node has it.
@@ -129,6 +130,14 @@ public:
     TTreeNode* Insert(TTreeNode* sibling, std::string text);
     void Delete(TTreeNode* node);
     void Clear();
+
+    // The update bracket, for adding, changing or deleting many nodes at
+    // once. The tree changes as ever (selection, events, positions); only
+    // its window may wait and show the result once. Brackets nest; an
+    // EndUpdate without a BeginUpdate does nothing.
+    void BeginUpdate();
+    void EndUpdate();
+    bool Updating() const;
 
 private:
     TTreeView& tree_;
@@ -199,6 +208,7 @@ private:
     TTreeNode* selected_ = nullptr;
     TTreeNode* editing_ = nullptr;
     TImageList* images_ = nullptr;
+    int updateCount_ = 0;
     bool showRoot_ = true;
     bool readOnly_ = false;
     int indent_ = 19;
