@@ -2,6 +2,7 @@
 // descriptions, and the silent forms that the file reader builds actions and
 // triggers with.
 #include "program/MainForm.h"
+#include "ui/Updating.h"
 
 #include <algorithm>
 
@@ -20,9 +21,12 @@ void TMainForm::LayoutCoBxChange(ui::Component*) {
         }
     if (!chosen) return;
     Model->CurrentLayout = chosen;
-    ActionCoBx.Items.Clear();
-    for (auto& action : chosen->Actions) ActionCoBx.Items.Add(action->Name);
-    ActionCoBx.SetItemIndex(ActionCoBx.Items.Empty() ? -1 : 0);
+    {
+        ui::Updating names(ActionCoBx.Items);
+        ActionCoBx.Items.Clear();
+        for (auto& action : chosen->Actions) ActionCoBx.Items.Add(action->Name);
+        ActionCoBx.SetItemIndex(ActionCoBx.Items.Empty() ? -1 : 0);
+    }
     ActionCoBxChange(nullptr);
 }
 
@@ -39,6 +43,8 @@ void TMainForm::ActionCoBxChange(ui::Component*) {
 // Redraws the pane from the current action: its triggers by remote, its
 // triggering and mode, and its list of descriptions.
 void TMainForm::RefreshActionPane() {
+    ui::Updating triggers(TriggerTree.Items());
+    ui::Updating descriptions(ActionsList);
     TriggerTree.Items().Clear();
     ActionsList.Clear();
     TAction* action = Model ? Model->CurrentAction : nullptr;
