@@ -122,31 +122,34 @@ open_once() { # layouts [file]
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-measure() { # label layouts [file]
-  local label=$1 layouts=$2 file=${3:-} times=()
-  for _ in $(seq "$runs"); do times+=("$(open_once "$layouts" "$file")") || exit 1; done
-  printf '%s\n' "${times[@]}" | median >"$work/$label.median"
-  echo "$label: ${times[*]}" >&2
-}
-
 wine reg delete 'HKCU\Software\Orvane' /f >/dev/null 2>&1
 # The first start writes the settings' defaults; it is not measured.
 open_once 1 >/dev/null
 
-cases=()
+cases=("empty 1")
 [ "$only" != large ] && { write_file small 10 40 36 10 20; cases+=("small 10"); }
 [ "$only" != small ] && { write_file large 2000 5 48 50 40; cases+=("large 50"); }
 
-measure empty 1
+# Round by round, so that what else the machine does weighs on every case alike.
+for _ in $(seq "$runs"); do
+  for c in "${cases[@]}"; do
+    set -- $c
+    file=""
+    [ "$1" != empty ] && file="$work/$1.orv"
+    t=$(open_once "$2" $file) || exit 1
+    echo "$t" >>"$work/$1.times"
+  done
+done
 for c in "${cases[@]}"; do
   set -- $c
-  measure "$1" "$2" "$work/$1.orv"
+  median <"$work/$1.times" >"$work/$1.median"
+  echo "$1: $(tr '\n' ' ' <"$work/$1.times")" >&2
 done
 
 base=$(cat "$work/empty.median")
 printf '%-8s %10s %10s %12s %8s\n' case size seconds "minus empty" ratio
 printf '%-8s %10s %10.2f %12s %8s\n' empty - "$base" - -
-for c in "${cases[@]}"; do
+for c in "${cases[@]:1}"; do
   set -- $c
   t=$(cat "$work/$1.median")
   printf '%-8s %9dK %10.2f %12.2f %8.2f\n' "$1" $(($(stat -c %s "$work/$1.orv") / 1024)) "$t" \

@@ -205,6 +205,9 @@ private:
     // Every node of the tree, so that telling a live node from a dead pointer
     // does not walk thousands of nodes at each selection.
     std::unordered_set<const TTreeNode*> nodes_;
+    // Every node in display order, listed by the first lookup by number
+    // after a change of shape; empty until then.
+    mutable std::vector<TTreeNode*> order_;
     TTreeNode* selected_ = nullptr;
     TTreeNode* editing_ = nullptr;
     TImageList* images_ = nullptr;
