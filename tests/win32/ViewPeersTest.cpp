@@ -287,7 +287,7 @@ TEST_F(ViewPeersTest, InsideAnUpdateBracketTheTreeAndListWindowsWaitAndShowTheMo
         }
         c->SetExpanded(true);
         Node("B")->SetExpanded(true);
-        tree.SetSelected(Node("C/C7"));
+        tree.SetSelected(Node("C/C19"));
         Node("A/A2")->Delete();
         list.Add()->SetCaption("new");
         list.SetItemIndex(3);
@@ -298,7 +298,15 @@ TEST_F(ViewPeersTest, InsideAnUpdateBracketTheTreeAndListWindowsWaitAndShowTheMo
         EXPECT_EQ(SendMessageA(ListWindow(), LVM_GETITEMCOUNT, 0, 0), 0);
     }
     EXPECT_EQ(WindowTree(), ModelTree());
-    EXPECT_EQ(WindowSelection(), "C7");
+    EXPECT_EQ(WindowSelection(), "C19");
+    // Scrolled to show it.
+    RECT row{}, client{};
+    const HTREEITEM shown = ItemAt("C/C19");
+    std::memcpy(&row, &shown, sizeof shown); // the message takes the item in the rectangle
+    ASSERT_TRUE(SendMessageA(TreeWindow(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&row)));
+    GetClientRect(TreeWindow(), &client);
+    EXPECT_GE(row.top, 0);
+    EXPECT_LE(row.bottom, client.bottom);
     EXPECT_EQ(WindowList(), ModelList());
     EXPECT_EQ(WindowListSelection(), 3);
     EXPECT_TRUE(GetWindowLongA(TreeWindow(), GWL_STYLE) & WS_VISIBLE);

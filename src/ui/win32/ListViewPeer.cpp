@@ -72,11 +72,11 @@ public:
             break;
         }
         case Prop::EndUpdate:
-            if (std::exchange(rebuild_, false))
-                ShowAll();
-            else
-                ShowSelection();
+            // The rows while redrawing is still off; the selection (which
+            // scrolls) once the window lays itself out again.
+            if (std::exchange(rebuild_, false)) InsertAll();
             WindowPeer::Changed(change);
+            ShowSelection();
             break;
         default:
             WindowPeer::Changed(change);
@@ -219,9 +219,12 @@ private:
     }
 
     void ShowAll() {
+        InsertAll();
+        ShowSelection();
+    }
+    void InsertAll() {
         SendMessageA(Handle(), LVM_DELETEALLITEMS, 0, 0);
         for (int i = 0; i < list_.Count(); ++i) Insert(*list_.Item(i), i);
-        ShowSelection();
     }
 
     void ShowSelection() {

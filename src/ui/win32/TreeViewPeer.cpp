@@ -15,6 +15,7 @@
 #include "ui/win32/Win32Ui.h"
 
 #include <map>
+#include <utility>
 #include <optional>
 
 namespace orvane::ui::win32 {
@@ -69,8 +70,7 @@ public:
             ShowStyle();
             break;
         case Prop::EndUpdate:
-            CatchUp();
-            WindowPeer::Changed(change);
+            CatchUp(change);
             break;
         default:
             WindowPeer::Changed(change);
@@ -223,15 +223,16 @@ private:
     }
 
     // The end of the update bracket: the whole tree again when its shape
-    // changed (scrolled back to where it was), then the selection.
-    void CatchUp() {
-        if (rebuild_) {
-            rebuild_ = false;
-            InsertAll();
-            HTREEITEM first = firstVisible_ && tree_.Contains(firstVisible_) ? ItemOf(firstVisible_) : nullptr;
-            if (first) SendMessageA(Handle(), TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(first));
-            firstVisible_ = nullptr;
-        }
+    // changed, redrawing back on; then, once the window has laid itself out,
+    // scrolled back to where it was and to the selection.
+    void CatchUp(const Change& end) {
+        const bool rebuilt = std::exchange(rebuild_, false);
+        if (rebuilt) InsertAll();
+        WindowPeer::Changed(end);
+        if (rebuilt && firstVisible_ && tree_.Contains(firstVisible_))
+            if (HTREEITEM first = ItemOf(firstVisible_))
+                SendMessageA(Handle(), TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(first));
+        firstVisible_ = nullptr;
         ShowSelection();
     }
 
