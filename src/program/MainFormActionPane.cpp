@@ -4,6 +4,7 @@
 #include "actions/DescribeAction.h"
 #include "core/Exception.h"
 #include "program/MainForm.h"
+#include "ui/Updating.h"
 
 #include "core/TextLimits.h"
 
@@ -25,9 +26,12 @@ void TMainForm::LayoutCoBxChange(ui::Component*) {
         }
     if (!chosen) return;
     Model->CurrentLayout = chosen;
-    ActionCoBx.Items.Clear();
-    for (auto& action : chosen->Actions) ActionCoBx.Items.Add(action->Name);
-    ActionCoBx.SetItemIndex(ActionCoBx.Items.Empty() ? -1 : 0);
+    {
+        ui::Updating names(ActionCoBx.Items);
+        ActionCoBx.Items.Clear();
+        for (auto& action : chosen->Actions) ActionCoBx.Items.Add(action->Name);
+        ActionCoBx.SetItemIndex(ActionCoBx.Items.Empty() ? -1 : 0);
+    }
     ActionCoBxChange(nullptr);
 }
 
@@ -44,6 +48,8 @@ void TMainForm::ActionCoBxChange(ui::Component*) {
 // Redraws the pane from the current action: its triggers by remote, its
 // triggering and mode, and its list of descriptions.
 void TMainForm::RefreshActionPane() {
+    ui::Updating triggers(TriggerTree.Items());
+    ui::Updating descriptions(ActionsList);
     TriggerTree.Items().Clear();
     ActionsList.Clear();
     TAction* action = Model ? Model->CurrentAction : nullptr;

@@ -6,8 +6,25 @@
 #include "config/ConfigWriter.h"
 #include "config/FileAccess.h"
 #include "program/MainForm.h"
+#include "ui/Updating.h"
 
 namespace orvane::program {
+namespace {
+
+// The views a file fills, held from showing anything until it is read, so
+// that each shows the result once.
+struct ViewsUpdating {
+    ViewsUpdating(TMainForm& main, actions::TLayoutsForm& layouts)
+        : commands(main.CommandsTree.Items()), triggers(main.TriggerTree.Items()),
+          descriptions(main.ActionsList), layoutNames(main.LayoutCoBx.Items), actionNames(main.ActionCoBx.Items),
+          layoutList(layouts.LayoutList) {}
+    ui::Updating<ui::TTreeNodes> commands, triggers;
+    ui::Updating<ui::TListView> descriptions;
+    ui::Updating<ui::TStrings> layoutNames, actionNames;
+    ui::Updating<ui::TListView> layoutList;
+};
+
+} // namespace
 
 void TMainForm::ImportMenuClick(ui::Component*) { OpenMenuClick(&ImportMenu); }
 
@@ -61,6 +78,7 @@ void TMainForm::OpenMenuClick(ui::Component* sender) {
 
     if (!layoutsForm_) throw EInvalidOperation("The main window has no layout manager to read layouts with");
     HourGlass busy(App());
+    ViewsUpdating updating(*this, *layoutsForm_);
     config::ConfigReader reader(ini, *this, *layoutsForm_);
     try {
         reader.ReadNodes();

@@ -3,17 +3,22 @@
 #include "program/CommandImages.h"
 #include "program/MainForm.h"
 #include "core/TextLimits.h"
+#include "ui/Updating.h"
 
 namespace orvane::program {
 namespace {
 
 // A node's place in display order. Remotes hold commands only, so each
-// remote before it counts for itself and its commands: a node added at the
-// end is numbered without walking every node before it.
+// remote before it counts for itself and its commands. The last remote (where
+// new nodes go) counts back from the number of nodes, so that filling a tree
+// does not walk every remote before each new node.
 int NodeNumber(const ui::TTreeNode& node) {
     const ui::TTreeNode* remote = node.Parent() ? node.Parent() : &node;
     int number = 0;
-    for (const ui::TTreeNode* r = remote->GetPrevSibling(); r; r = r->GetPrevSibling()) number += 1 + r->Count();
+    if (!remote->GetNextSibling())
+        number = remote->TreeView().Items().Count() - 1 - remote->Count();
+    else
+        for (const ui::TTreeNode* r = remote->GetPrevSibling(); r; r = r->GetPrevSibling()) number += 1 + r->Count();
     if (node.Parent()) number += 1 + node.Index();
     return number;
 }
@@ -22,6 +27,7 @@ int NodeNumber(const ui::TTreeNode& node) {
 
 void TMainForm::RefreshCommandsTree() {
     HourGlass busy(App());
+    ui::Updating nodes(CommandsTree.Items());
     core::RenumberNodes(CommandsTree);
     for (ui::TTreeNode* node = CommandsTree.Items().GetFirstNode(); node; node = node->GetNext()) {
         const TCommand* record = RecordOf(node);

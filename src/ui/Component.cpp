@@ -114,6 +114,10 @@ void Component::Notify(const Change& change) const {
     if (peer_ && silence_ == 0) peer_->Changed(change);
 }
 
+void Component::NotifyUpdate(bool updating) const {
+    if (peer_) peer_->Changed(Change{updating ? Prop::BeginUpdate : Prop::EndUpdate});
+}
+
 bool Component::Dispatch(const std::function<void()>& event) const {
     if (Application* app = FindApplication()) return app->Dispatch(event);
     event();

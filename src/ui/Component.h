@@ -63,6 +63,9 @@ protected:
     // Tells the peer of a change, unless the change came from the peer itself.
     void Notify(const Change& change) const;
     void Notify(Prop prop) const { Notify(Change{prop}); }
+    // Tells the peer that an update bracket begins or ends; never silenced,
+    // so that the peer always sees both ends.
+    void NotifyUpdate(bool updating) const;
 
     // Raises an event that came from outside (a peer, a timer): through the
     // application's dispatch point, which hands any failure to HandleException

@@ -103,6 +103,7 @@ TMemo::TMemo(Control& parent, std::string name) : Control(parent, std::move(name
     PublishStrings("Lines", [this] { return Lines.Items(); },
                    [this](const std::vector<std::string>& v) { Lines.Assign(v); });
     Lines.SetListener([this](TStrings::ChangeKind, int) { Notify(Prop::Items); });
+    Lines.SetUpdateListener([this](bool updating) { NotifyUpdate(updating); });
 }
 
 void TMemo::SetReadOnly(bool readOnly) {

@@ -120,6 +120,15 @@ int TListView::IndexOf(const TListItem* item) const {
     return -1;
 }
 
+void TListView::BeginUpdate() {
+    if (updateCount_++ == 0) NotifyUpdate(true);
+}
+
+void TListView::EndUpdate() {
+    if (updateCount_ == 0) return;
+    if (--updateCount_ == 0) NotifyUpdate(false);
+}
+
 void TListView::ItemChanged(TListItem& item, ItemChange change) {
     Notify(Change{Prop::ItemChanged, nullptr, &item});
     if (OnChange) OnChange(this, &item, change);

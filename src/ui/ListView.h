@@ -87,6 +87,14 @@ public:
     void Clear();
     int IndexOf(const TListItem* item) const;
 
+    // The items' update bracket, for adding, changing or deleting many items
+    // at once. The list changes as ever (selection, OnChange); only its
+    // window may wait and show the result once. Brackets nest; an EndUpdate
+    // without a BeginUpdate does nothing.
+    void BeginUpdate();
+    void EndUpdate();
+    bool Updating() const { return updateCount_ > 0; }
+
     TListItem* Selected() const { return selected_; }
     void SetSelected(TListItem* item);
     int ItemIndex() const { return selected_ ? IndexOf(selected_) : -1; }
@@ -114,6 +122,7 @@ private:
     std::vector<TListColumn> columns_;
     TListItem* selected_ = nullptr;
     TImageList* smallImages_ = nullptr;
+    int updateCount_ = 0;
     ViewStyle style_ = ViewStyle::List;
     bool showColumnHeaders_ = true;
     bool readOnly_ = false;

@@ -46,6 +46,7 @@ TListBox::TListBox(Control& parent, std::string name) : Control(parent, std::mov
         Notify(Prop::Items);
         if (FollowChange(itemIndex_, kind, at)) Notify(Prop::ItemIndex);
     });
+    Items.SetUpdateListener([this](bool updating) { NotifyUpdate(updating); });
 }
 
 void TListBox::SetItemIndex(int index) {
@@ -124,6 +125,7 @@ TComboBox::TComboBox(Control& parent, std::string name) : Control(parent, std::m
             Notify(Prop::Text);
         }
     });
+    Items.SetUpdateListener([this](bool updating) { NotifyUpdate(updating); });
 }
 
 void TComboBox::SetStyle(ComboStyle style) {

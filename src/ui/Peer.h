@@ -48,6 +48,11 @@ enum class Prop {
     Columns,    // a list view's columns and their widths
     Images,     // the image list a control draws from
     Active,     // the form became or stopped being the active one
+    // The control's update bracket: many changes follow, told one by one as
+    // ever; the window may hold its redrawing and its own per-item work, and
+    // show the result once at the end. They come in pairs, outermost only.
+    BeginUpdate,
+    EndUpdate,
     // Tree view; node is the one concerned.
     NodeAdded,
     NodeDeleting,

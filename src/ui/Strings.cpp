@@ -89,6 +89,15 @@ void TStrings::Assign(std::vector<std::string> texts) {
     Notify(ChangeKind::Reset, -1);
 }
 
+void TStrings::BeginUpdate() {
+    if (updateCount_++ == 0 && updateListener_) updateListener_(true);
+}
+
+void TStrings::EndUpdate() {
+    if (updateCount_ == 0) return;
+    if (--updateCount_ == 0 && updateListener_) updateListener_(false);
+}
+
 int TStrings::IndexOf(std::string_view text) const {
     for (std::size_t i = 0; i < items_.size(); ++i)
         if (SameText(items_[i], text)) return static_cast<int>(i);

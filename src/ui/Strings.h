@@ -49,6 +49,17 @@ public:
 
     void SetListener(Listener listener) { listener_ = std::move(listener); }
 
+    // The update bracket, for filling or changing many texts at once. The
+    // list changes and tells its control of every change as ever, so the
+    // control's state stays right; the control's window may wait and show
+    // the result once. Brackets nest; an EndUpdate without a BeginUpdate does
+    // nothing.
+    void BeginUpdate();
+    void EndUpdate();
+    bool Updating() const { return updateCount_ > 0; }
+    // Told true at the outermost BeginUpdate and false at its EndUpdate.
+    void SetUpdateListener(std::function<void(bool updating)> listener) { updateListener_ = std::move(listener); }
+
 private:
     void CheckIndex(int index) const;
     void Notify(ChangeKind kind, int index);
@@ -57,6 +68,8 @@ private:
     std::vector<std::string> items_;
     bool sorted_ = false;
     Listener listener_;
+    int updateCount_ = 0;
+    std::function<void(bool)> updateListener_;
 };
 
 // Case-insensitive ordering of the program's 8-bit texts (punctuation before letters).

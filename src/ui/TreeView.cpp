@@ -134,7 +134,7 @@ void TTreeNode::MoveTo(TTreeNode* destination, NodeAttachMode mode) {
     if (destination && &destination->tree_ != &tree_) return;
     // Take the node out first, so positions count without it.
     auto& from = parent_->children_;
-    auto it = std::find_if(from.begin(), from.end(), [&](const auto& p) { return p.get() == this; });
+    auto it = from.begin() + Index();
     std::unique_ptr<TTreeNode> self = std::move(*it);
     from.erase(it);
 
@@ -166,6 +166,8 @@ void TTreeNode::MoveTo(TTreeNode* destination, NodeAttachMode mode) {
     newParent->children_.insert(newParent->children_.begin() + static_cast<std::ptrdiff_t>(position),
                                 std::move(self));
     parent_ = newParent;
+    indexHint_ = position;
+    tree_.order_.clear();
     tree_.NodeChanged(Prop::NodeMoved, this);
 }
 
@@ -181,18 +183,18 @@ Rect TTreeNode::DisplayRect(bool textOnly) const {
 
 // ---- TTreeNodes ------------------------------------------------------------
 
-int TTreeNodes::Count() const {
-    int count = 0;
-    for (const TTreeNode* n = GetFirstNode(); n; n = n->GetNext()) ++count;
-    return count;
-}
+int TTreeNodes::Count() const { return static_cast<int>(tree_.nodes_.size()); }
 
 TTreeNode* TTreeNodes::Item(int absoluteIndex) const {
-    int index = 0;
-    if (absoluteIndex >= 0)
-        for (TTreeNode* n = GetFirstNode(); n; n = n->GetNext(), ++index)
-            if (index == absoluteIndex) return n;
-    throw ETreeViewError("Invalid index");
+    // Nodes are looked up by number many times between changes (every
+    // trigger of an action names one): the order is listed once per change.
+    auto& order = tree_.order_;
+    if (order.empty()) {
+        order.reserve(tree_.nodes_.size());
+        for (TTreeNode* n = GetFirstNode(); n; n = n->GetNext()) order.push_back(n);
+    }
+    if (absoluteIndex < 0 || absoluteIndex >= static_cast<int>(order.size())) throw ETreeViewError("Invalid index");
+    return order[static_cast<std::size_t>(absoluteIndex)];
 }
 
 TTreeNode* TTreeNodes::GetFirstNode() const { return tree_.root_.GetFirstChild(); }
@@ -239,6 +241,17 @@ void TTreeNodes::Delete(TTreeNode* node) {
 
 void TTreeNodes::Clear() { tree_.ClearNodes(); }
 
+void TTreeNodes::BeginUpdate() {
+    if (tree_.updateCount_++ == 0) tree_.NotifyUpdate(true);
+}
+
+void TTreeNodes::EndUpdate() {
+    if (tree_.updateCount_ == 0) return;
+    if (--tree_.updateCount_ == 0) tree_.NotifyUpdate(false);
+}
+
+bool TTreeNodes::Updating() const { return tree_.updateCount_ > 0; }
+
 // ---- TTreeView -------------------------------------------------------------
 
 TTreeView::TTreeView(Control& parent, std::string name)
@@ -255,7 +268,9 @@ TTreeNode* TTreeView::AddNode(TTreeNode* parent, int position, std::string text)
     auto node = std::unique_ptr<TTreeNode>(new TTreeNode(*this, parent, std::move(text)));
     TTreeNode* ref = node.get();
     parent->children_.insert(parent->children_.begin() + position, std::move(node));
+    ref->indexHint_ = static_cast<std::size_t>(position);
     nodes_.insert(ref);
+    order_.clear();
     NodeChanged(Prop::NodeAdded, ref);
     return ref;
 }
@@ -282,7 +297,8 @@ void TTreeView::DeleteNode(TTreeNode* node) {
     };
     forget(*node);
     auto& siblings = node->parent_->children_;
-    siblings.erase(std::find_if(siblings.begin(), siblings.end(), [&](const auto& p) { return p.get() == node; }));
+    siblings.erase(siblings.begin() + node->Index());
+    order_.clear();
     if (selectionGoes) {
         selected_ = nullptr;
         Select(successor, false);
@@ -302,6 +318,7 @@ void TTreeView::ClearNodes() {
     NodeChanged(Prop::NodeDeleting, nullptr);
     root_.children_.clear();
     nodes_.clear();
+    order_.clear();
     if (selected_) {
         selected_ = nullptr;
         Notify(Change{Prop::Selected});

@@ -115,6 +115,7 @@ private:
 class TTreeNodes {
 public:
     explicit TTreeNodes(TTreeView& tree) : tree_(tree) {}
+    // Every node, at every level.
     int Count() const;
     // The node at an absolute index; raises ETreeViewError "Invalid index"
     // when no node has it.
@@ -129,6 +130,14 @@ public:
     TTreeNode* Insert(TTreeNode* sibling, std::string text);
     void Delete(TTreeNode* node);
     void Clear();
+
+    // The update bracket, for adding, changing or deleting many nodes at
+    // once. The tree changes as ever (selection, events, positions); only
+    // its window may wait and show the result once. Brackets nest; an
+    // EndUpdate without a BeginUpdate does nothing.
+    void BeginUpdate();
+    void EndUpdate();
+    bool Updating() const;
 
 private:
     TTreeView& tree_;
@@ -196,9 +205,13 @@ private:
     // Every node of the tree, so that telling a live node from a dead pointer
     // does not walk thousands of nodes at each selection.
     std::unordered_set<const TTreeNode*> nodes_;
+    // Every node in display order, listed by the first lookup by number
+    // after a change of shape; empty until then.
+    mutable std::vector<TTreeNode*> order_;
     TTreeNode* selected_ = nullptr;
     TTreeNode* editing_ = nullptr;
     TImageList* images_ = nullptr;
+    int updateCount_ = 0;
     bool showRoot_ = true;
     bool readOnly_ = false;
     int indent_ = 19;

@@ -1,6 +1,8 @@
 // How long opening and saving a large configuration take: 2 000 remotes of 5
 // commands with 100-value codes, and 50 layouts of 40 actions, each with 3
-// triggers and 3 descriptions. The program runs on fakes; the file is real.
+// triggers and 3 descriptions; and opening and importing a small hand-made
+// file that names 31 000 nodes, each a remote with the defaults. The program
+// runs on fakes; the files are real.
 #include "actions/LayoutsForm.h"
 #include "program/Program.h"
 #include "fakes/FakePlatform.h"
@@ -84,6 +86,39 @@ void BM_SaveLargeConfiguration(benchmark::State& state) {
     for (auto _ : state) main.SaveMenuClick(nullptr);
 }
 BENCHMARK(BM_SaveLargeConfiguration)->Unit(benchmark::kMillisecond);
+
+// Every node missing from the file reads as a remote named after its number.
+void BM_ManyDefaultRemotes(benchmark::State& state) {
+    const bool import = state.range(0) != 0;
+    const std::string path = (std::filesystem::temp_directory_path() / "orvane-benchmark-remotes.orv").string();
+    {
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        std::fputs("[File information]\r\nVersion=4\r\nCommands=31000\r\n", file);
+        for (int line = 0; line < 31000; ++line) std::fputs("-\r\n", file);
+        std::fclose(file);
+    }
+    fakes::FakePlatform platform;
+    fakes::FakeSerialPorts serialPorts;
+    fakes::FakeUi ui;
+    Program program(ui.app, platform.Services(), serialPorts);
+    program.Start();
+    TMainForm& main = program.Main();
+    main.StatBar.SetPanelText(TMainForm::kFileNamePanel, path);
+    for (auto _ : state) {
+        state.PauseTiming();
+        main.OpenMenuClick(nullptr);
+        state.ResumeTiming();
+        if (import) {
+            ui.dialogs.ExpectOpenFile("", path);
+            main.ImportMenuClick(&main.ImportMenu);
+        } else {
+            main.OpenMenuClick(nullptr);
+        }
+    }
+    state.counters["nodes"] = main.CommandsTree.Items().Count();
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_ManyDefaultRemotes)->Arg(0)->Arg(1)->ArgNames({"import"})->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace orvane::program

@@ -12,6 +12,7 @@
 #include "ui/ImageList.h"
 #include "ui/Lists.h"
 #include "ui/Menus.h"
+#include "ui/Updating.h"
 
 #include <gtest/gtest.h>
 
@@ -356,6 +357,34 @@ TEST_F(ChoicePeersTest, AListBoxFollowsTheModelAndReportsTheUsersChoice) {
     form.RemotesLstBx.Items.Delete(2);
     EXPECT_EQ(ListItems(list), (Texts{"Bedroom", "Garage", "Sofa"}));
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), -1);
+}
+
+TEST_F(ChoicePeersTest, InsideAnUpdateBracketAListsWindowWaitsAndShowsTheListOnceAtItsEnd) {
+    HWND box = Window(form.KindCoBx), list = Window(form.RemotesLstBx), memo = Window(form.LogMemo);
+    form.KindCoBx.SetItemIndex(1);
+    {
+        Updating kinds(form.KindCoBx.Items);
+        Updating remotes(form.RemotesLstBx.Items);
+        Updating lines(form.LogMemo.Lines);
+        form.KindCoBx.Items.Insert(0, "None");
+        for (int i = 0; i < 50; ++i) form.KindCoBx.Items.Add(std::to_string(i));
+        form.RemotesLstBx.Items.Add("Garage");
+        form.RemotesLstBx.SetVisible(false);
+        form.LogMemo.Lines.Assign({"one"});
+        form.LogMemo.Lines.Add("two");
+        // The model follows at once; the windows wait.
+        EXPECT_EQ(form.KindCoBx.ItemIndex(), 2);
+        EXPECT_EQ(ComboItems(box), (Texts{"Left", "Middle", "Right"}));
+        EXPECT_EQ(Selection(box), 1);
+        EXPECT_EQ(Text(memo), "");
+    }
+    EXPECT_EQ(ComboItems(box), form.KindCoBx.Items.Items());
+    EXPECT_EQ(Selection(box), 2);
+    EXPECT_EQ(ListItems(list), form.RemotesLstBx.Items.Items());
+    EXPECT_EQ(Text(memo), "one\r\ntwo");
+    // Redrawing again shows the windows, but not one hidden meanwhile.
+    EXPECT_TRUE(GetWindowLongA(box, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(GetWindowLongA(list, GWL_STYLE) & WS_VISIBLE);
 }
 
 TEST_F(ChoicePeersTest, AMemosLinesAndItsTextFollowEachOther) {

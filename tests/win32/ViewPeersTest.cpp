@@ -13,6 +13,7 @@
 #include "ui/ListView.h"
 #include "ui/Panels.h"
 #include "ui/TreeView.h"
+#include "ui/Updating.h"
 
 #include <gtest/gtest.h>
 
@@ -263,6 +264,62 @@ TEST_F(ViewPeersTest, TheTreeWindowFollowsEveryChangeOfTheModelsNodes) {
 
     tree.Items().Clear();
     EXPECT_EQ(WindowTree(), "");
+}
+
+TEST_F(ViewPeersTest, InsideAnUpdateBracketTheTreeAndListWindowsWaitAndShowTheModelOnceAtItsEnd) {
+    TTreeView& tree = form.Tree;
+    TListView& list = form.List;
+    int changes = 0;
+    tree.OnChange = [&](Component*, TTreeNode*) { ++changes; };
+    {
+        Updating nodes(tree.Items());
+        Updating items(list);
+        // Texts and images alone go straight to the window.
+        Node("A/A1")->SetText("A1 renamed");
+        list.Item(0)->SetCaption("bell");
+        EXPECT_EQ(WindowTree(), ModelTree());
+        EXPECT_EQ(WindowList(), ModelList());
+
+        TTreeNode* c = tree.Items().Add(nullptr, "C");
+        for (int i = 0; i < 20; ++i) {
+            std::string name = "C"; // (appended: GCC 12 warns wrongly about a literal plus a temporary)
+            name += std::to_string(i);
+            tree.Items().AddChild(c, name)->SetImageIndex(i % 5);
+        }
+        c->SetExpanded(true);
+        Node("B")->SetExpanded(true);
+        tree.SetSelected(Node("C/C19"));
+        Node("A/A2")->Delete();
+        list.Add()->SetCaption("new");
+        list.SetItemIndex(3);
+        // The model changes and runs its events as ever; the windows wait.
+        EXPECT_EQ(changes, 1);
+        EXPECT_EQ(list.ItemIndex(), 3);
+        EXPECT_EQ(SendMessageA(TreeWindow(), TVM_GETCOUNT, 0, 0), 0);
+        EXPECT_EQ(SendMessageA(ListWindow(), LVM_GETITEMCOUNT, 0, 0), 0);
+    }
+    EXPECT_EQ(WindowTree(), ModelTree());
+    EXPECT_EQ(WindowSelection(), "C19");
+    // Scrolled to show it.
+    RECT row{}, client{};
+    const HTREEITEM shown = ItemAt("C/C19");
+    std::memcpy(&row, &shown, sizeof shown); // the message takes the item in the rectangle
+    ASSERT_TRUE(SendMessageA(TreeWindow(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&row)));
+    GetClientRect(TreeWindow(), &client);
+    EXPECT_GE(row.top, 0);
+    EXPECT_LE(row.bottom, client.bottom);
+    EXPECT_EQ(WindowList(), ModelList());
+    EXPECT_EQ(WindowListSelection(), 3);
+    EXPECT_TRUE(GetWindowLongA(TreeWindow(), GWL_STYLE) & WS_VISIBLE);
+
+    // A bracket of texts and images only keeps the window's items.
+    HTREEITEM first = ItemAt("A");
+    {
+        Updating nodes(tree.Items());
+        Node("A")->SetImageIndex(2);
+    }
+    EXPECT_EQ(ItemAt("A"), first);
+    EXPECT_EQ(WindowTree(), ModelTree());
 }
 
 TEST_F(ViewPeersTest, SelectionsReachTheModelOnceWhoeverMakesThem) {

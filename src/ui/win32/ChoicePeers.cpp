@@ -44,14 +44,19 @@ public:
         ShowItems();
     }
 
+    // Inside the update bracket the list is shown once, at its end.
     void Changed(const Change& change) override {
         if (!Handle()) return;
         switch (change.prop) {
         case Prop::Items:
-            ShowItems();
+            if (!Updating()) ShowItems();
             break;
         case Prop::ItemIndex:
-            ShowSelection();
+            if (!Updating()) ShowSelection();
+            break;
+        case Prop::EndUpdate:
+            if (Updating()) ShowItems();
+            WindowPeer::Changed(change);
             break;
         default:
             WindowPeer::Changed(change);
@@ -92,7 +97,7 @@ private:
 };
 
 // A multi-line edit over the memo's lines, which the window shows joined by
-// CR LF.
+// CR LF; inside the update bracket, once, at its end.
 class MemoPeer : public WindowPeer {
 public:
     MemoPeer(Win32Ui& ui, TMemo& memo) : WindowPeer(ui, memo), memo_(memo) {
@@ -107,7 +112,11 @@ public:
         if (!Handle()) return;
         switch (change.prop) {
         case Prop::Items:
-            ShowLines();
+            if (!Updating()) ShowLines();
+            break;
+        case Prop::EndUpdate:
+            if (Updating()) ShowLines();
+            WindowPeer::Changed(change);
             break;
         case Prop::ReadOnly: {
             Push push(*this);

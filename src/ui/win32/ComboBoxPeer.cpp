@@ -1,5 +1,6 @@
 // The combo box peer: an editable box with a list, a drop-down list, or a
-// drop-down list whose items the program draws.
+// drop-down list whose items the program draws. Inside the update bracket the
+// list and the selection are shown once, at its end.
 #include "ui/Events.h"
 #include "ui/win32/ChoicePeers.h"
 #include "ui/win32/DeviceCanvas.h"
@@ -30,11 +31,15 @@ public:
         if (!Handle()) return;
         switch (change.prop) {
         case Prop::Items:
-            ShowItems();
+            if (!Updating()) ShowItems();
             break;
         case Prop::ItemIndex:
         case Prop::Text:
-            ShowSelection();
+            if (!Updating()) ShowSelection();
+            break;
+        case Prop::EndUpdate:
+            if (Updating()) ShowItems();
+            WindowPeer::Changed(change);
             break;
         case Prop::Style:
             Rebuild();

@@ -1,11 +1,18 @@
 // The list view's peer: the system's list view, with the model's items in the
 // same order (each window item carries its model item), its columns and small
 // images.
+//
+// Inside the list's update bracket the window's redrawing is off; the first
+// item added, deleted or reordered empties the window, which takes every
+// item again at the end. Captions still go to it at once; the selection is
+// shown once, at the end.
 #include "ui/ImageList.h"
 #include "ui/win32/DragTracker.h"
 #include "ui/win32/ImageLists.h"
 #include "ui/win32/ViewPeers.h"
 #include "ui/win32/Win32Ui.h"
+
+#include <utility>
 
 namespace orvane::ui::win32 {
 namespace {
@@ -30,9 +37,10 @@ public:
     void Changed(const Change& change) override {
         if (!Handle()) return;
         Push push(*this);
+        if (Updating() && Deferred(change)) return;
         switch (change.prop) {
         case Prop::ItemAdded:
-            if (change.item) Insert(*change.item);
+            if (change.item) Insert(*change.item, list_.IndexOf(change.item));
             break;
         case Prop::ItemDeleting:
             if (!change.item)
@@ -43,7 +51,7 @@ public:
         case Prop::ItemChanged:
             // No item: the order changed (sorting).
             if (change.item)
-                ShowItem(*change.item);
+                ShowItem(*change.item, list_.IndexOf(change.item));
             else
                 ShowAll();
             break;
@@ -63,6 +71,13 @@ public:
             InvalidateRect(Handle(), nullptr, TRUE);
             break;
         }
+        case Prop::EndUpdate:
+            // The rows while redrawing is still off; the selection (which
+            // scrolls) once the window lays itself out again.
+            if (std::exchange(rebuild_, false)) InsertAll();
+            WindowPeer::Changed(change);
+            ShowSelection();
+            break;
         default:
             WindowPeer::Changed(change);
             break;
@@ -102,7 +117,7 @@ public:
     }
 
     bool HitTest(Point at, HitInfo& info) override {
-        if (!Handle()) return false;
+        if (!Handle() || rebuild_) return false;
         LVHITTESTINFO hit{};
         hit.pt = {at.x, at.y};
         const int index = static_cast<int>(SendMessageA(Handle(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
@@ -159,29 +174,41 @@ private:
         return list_.IndexOf(item) >= 0 ? item : nullptr;
     }
 
-    void Insert(TListItem& item) {
+    // True when a change inside the update bracket waits for its end.
+    bool Deferred(const Change& change) {
+        switch (change.prop) {
+        case Prop::ItemAdded:
+        case Prop::ItemDeleting:
+            break;
+        case Prop::ItemChanged:
+            if (change.item) return rebuild_;
+            break;
+        case Prop::Selected:
+            return true;
+        default:
+            return false;
+        }
+        if (!rebuild_) {
+            rebuild_ = true;
+            SendMessageA(Handle(), LVM_DELETEALLITEMS, 0, 0);
+        }
+        return true;
+    }
+
+    // The item's row at index, made or shown again.
+    void Insert(TListItem& item, int index) { ShowRow(item, index, LVM_INSERTITEMA); }
+    void ShowItem(TListItem& item, int index) { ShowRow(item, index, LVM_SETITEMA); }
+    void ShowRow(TListItem& item, int index, UINT message) {
         LVITEMA row{};
         row.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-        row.iItem = list_.IndexOf(&item);
+        row.iItem = index;
         row.pszText = const_cast<char*>(item.Caption().c_str());
         row.iImage = item.ImageIndex();
         row.lParam = reinterpret_cast<LPARAM>(&item);
-        if (SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)) >= 0) ShowSubItems(item);
+        if (SendMessageA(Handle(), message, 0, reinterpret_cast<LPARAM>(&row)) >= 0) ShowSubItems(item, index);
     }
 
-    void ShowItem(TListItem& item) {
-        LVITEMA row{};
-        row.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-        row.iItem = list_.IndexOf(&item);
-        row.pszText = const_cast<char*>(item.Caption().c_str());
-        row.iImage = item.ImageIndex();
-        row.lParam = reinterpret_cast<LPARAM>(&item);
-        SendMessageA(Handle(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&row));
-        ShowSubItems(item);
-    }
-
-    void ShowSubItems(TListItem& item) {
-        const int index = list_.IndexOf(&item);
+    void ShowSubItems(TListItem& item, int index) {
         for (int column = 1; column < list_.ColumnCount(); ++column) {
             const int sub = column - 1;
             LVITEMA cell{};
@@ -192,9 +219,12 @@ private:
     }
 
     void ShowAll() {
-        SendMessageA(Handle(), LVM_DELETEALLITEMS, 0, 0);
-        for (int i = 0; i < list_.Count(); ++i) Insert(*list_.Item(i));
+        InsertAll();
         ShowSelection();
+    }
+    void InsertAll() {
+        SendMessageA(Handle(), LVM_DELETEALLITEMS, 0, 0);
+        for (int i = 0; i < list_.Count(); ++i) Insert(*list_.Item(i), i);
     }
 
     void ShowSelection() {
@@ -229,7 +259,7 @@ private:
         const bool added = wanted > columns_;
         columns_ = wanted;
         if (added)
-            for (int i = 0; i < list_.Count(); ++i) ShowSubItems(*list_.Item(i));
+            for (int i = 0; i < list_.Count(); ++i) ShowSubItems(*list_.Item(i), i);
     }
 
     void ShowImages() {
@@ -242,6 +272,8 @@ private:
     DragTracker drag_;
     int columns_ = 0;
     bool checkPosted_ = false;
+    // Inside the update bracket: the window's rows are gone until its end.
+    bool rebuild_ = false;
 };
 
 } // namespace

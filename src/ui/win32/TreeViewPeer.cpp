@@ -1,6 +1,13 @@
 // The tree view's peer: the system's tree, with a node of the window for each
 // node of the model, in the same order, with the same texts, images and
 // expansion.
+//
+// Inside the tree's update bracket the window's redrawing is off. Texts and
+// images still go to it at once (cheap then), but the first change of shape
+// (a node added, deleted, moved, opened or closed) makes it drop its items
+// and take the whole tree again at the end, each node inserted open or
+// closed as it is: the system's tree otherwise lays itself out and scrolls at
+// every such change. The selection is shown once, at the end.
 #include "ui/ImageList.h"
 #include "ui/win32/DragTracker.h"
 #include "ui/win32/ImageLists.h"
@@ -8,6 +15,7 @@
 #include "ui/win32/Win32Ui.h"
 
 #include <map>
+#include <utility>
 #include <optional>
 
 namespace orvane::ui::win32 {
@@ -20,13 +28,14 @@ public:
         if (!Handle()) return;
         Push push(*this);
         ShowImages();
-        for (TTreeNode* node = tree.Items().GetFirstNode(); node; node = node->GetNextSibling()) Insert(*node);
+        InsertAll();
         ShowSelection();
     }
 
     void Changed(const Change& change) override {
         if (!Handle()) return;
         Push push(*this);
+        if (Updating() && Deferred(change)) return;
         switch (change.prop) {
         case Prop::NodeAdded:
             if (change.node) Insert(*change.node);
@@ -59,6 +68,9 @@ public:
             break;
         case Prop::Style:
             ShowStyle();
+            break;
+        case Prop::EndUpdate:
+            CatchUp(change);
             break;
         default:
             WindowPeer::Changed(change);
@@ -123,7 +135,7 @@ public:
     }
 
     bool HitTest(Point at, HitInfo& info) override {
-        if (!Handle()) return false;
+        if (!Handle() || rebuild_) return false;
         TVHITTESTINFO hit{};
         hit.pt = {at.x, at.y};
         SendMessageA(Handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
@@ -187,18 +199,76 @@ private:
                 TVIS_EXPANDED) != 0;
     }
 
+    // True when a change inside the update bracket waits for its end.
+    bool Deferred(const Change& change) {
+        switch (change.prop) {
+        case Prop::NodeAdded:
+        case Prop::NodeDeleting:
+        case Prop::NodeMoved:
+        case Prop::NodeExpanded:
+            if (!rebuild_) {
+                rebuild_ = true;
+                firstVisible_ = NodeOf(reinterpret_cast<HTREEITEM>(
+                    SendMessageA(Handle(), TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0)));
+                Remove(nullptr);
+            }
+            return true;
+        case Prop::NodeChanged:
+            return rebuild_;
+        case Prop::Selected:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    // The end of the update bracket: the whole tree again when its shape
+    // changed, redrawing back on; then, once the window has laid itself out,
+    // scrolled back to where it was and to the selection.
+    void CatchUp(const Change& end) {
+        const bool rebuilt = std::exchange(rebuild_, false);
+        if (rebuilt) InsertAll();
+        WindowPeer::Changed(end);
+        if (rebuilt && firstVisible_ && tree_.Contains(firstVisible_))
+            if (HTREEITEM first = ItemOf(firstVisible_))
+                SendMessageA(Handle(), TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(first));
+        firstVisible_ = nullptr;
+        ShowSelection();
+    }
+
+    void InsertAll() {
+        for (TTreeNode* node = tree_.Items().GetFirstNode(); node; node = node->GetNextSibling())
+            Append(*node, TVI_ROOT);
+    }
+
     // Makes the window's item for a node and its subtree, after its previous sibling.
     void Insert(TTreeNode& node) {
         TTreeNode* parent = node.Parent();
         HTREEITEM parentItem = parent ? ItemOf(parent) : TVI_ROOT;
         if (!parentItem) return;
-        TTreeNode* previous = node.GetPrevSibling();
-        HTREEITEM after = previous ? ItemOf(previous) : TVI_FIRST;
-        if (!after) after = TVI_LAST;
+        // The last sibling goes last, so that the window need not look its previous sibling up.
+        HTREEITEM after = TVI_LAST;
+        if (TTreeNode* previous = node.GetPrevSibling(); !previous)
+            after = TVI_FIRST;
+        else if (node.GetNextSibling())
+            if (HTREEITEM item = ItemOf(previous)) after = item;
+        Append(node, parentItem, after);
+        // The window opens a node only once it has children; the model may have opened it before.
+        if (node.Expanded() && node.HasChildren()) ShowExpanded(node);
+        if (parent && parent->Expanded()) ShowExpanded(*parent);
+    }
+
+    // Makes the window's items for a node and its subtree, each open or
+    // closed as its node is. The window looks every item handle it is given
+    // up among all its items, so a whole tree is built naming as few as it can:
+    // each parent once, and no sibling.
+    void Append(TTreeNode& node, HTREEITEM parentItem, HTREEITEM after = TVI_LAST) {
         TVINSERTSTRUCTA insert{};
         insert.hParent = parentItem;
         insert.hInsertAfter = after;
-        insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+        insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_STATE;
+        insert.item.state = node.Expanded() ? TVIS_EXPANDED : 0;
+        insert.item.stateMask = TVIS_EXPANDED;
         insert.item.pszText = const_cast<char*>(node.Text().c_str());
         insert.item.iImage = node.ImageIndex();
         insert.item.iSelectedImage = node.SelectedIndex();
@@ -208,10 +278,7 @@ private:
         if (!item) return;
         items_[&node] = item;
         nodes_[item] = &node;
-        for (TTreeNode* child = node.GetFirstChild(); child; child = child->GetNextSibling()) Insert(*child);
-        if (node.Expanded()) ShowExpanded(node);
-        // The window opens a node only once it has children; the model may have opened it before.
-        if (parent && parent->Expanded()) ShowExpanded(*parent);
+        for (TTreeNode* child = node.GetFirstChild(); child; child = child->GetNextSibling()) Append(*child, item);
     }
 
     // Removes a node's item with its subtree; none: every item.
@@ -289,6 +356,10 @@ private:
     DragTracker drag_;
     std::map<const TTreeNode*, HTREEITEM> items_;
     std::map<HTREEITEM, TTreeNode*> nodes_;
+    // Inside the update bracket: the window's items are gone until its end.
+    bool rebuild_ = false;
+    // The node shown first when the items went; compared, never followed.
+    const TTreeNode* firstVisible_ = nullptr;
 };
 
 } // namespace

@@ -164,6 +164,22 @@ void WindowPeer::Changed(const Change& change) {
     case Prop::Hint:
         if (control_.Parent()) SetWindowTip(window_, control_.Hint());
         break;
+    case Prop::BeginUpdate:
+        if (updating_) break;
+        updating_ = true;
+        SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
+        break;
+    case Prop::EndUpdate:
+        if (!updating_) break;
+        updating_ = false;
+        // Turning redrawing on shows a window the system had hidden for it;
+        // a control hidden meanwhile stays hidden.
+        SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+        if (control_.Visible())
+            RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+        else
+            ShowWindow(window_, SW_HIDE);
+        break;
     default:
         break;
     }

@@ -34,7 +34,8 @@ public:
     // The peer of a window of the program, or none.
     static WindowPeer* FromHandle(HWND window);
 
-    // Common state: caption, enabled, visible, bounds, focus, hint.
+    // Common state: caption, enabled, visible, bounds, focus, hint; and the
+    // update bracket, which holds the window's redrawing until its end.
     void Changed(const Change& change) override;
 
     // Notifications the parent received from this control. True when handled.
@@ -82,6 +83,10 @@ protected:
         WindowPeer& peer_;
     };
 
+    // Inside the control's update bracket. A peer that leaves work for its
+    // end does it before passing EndUpdate on to this base.
+    bool Updating() const { return updating_; }
+
     // The model's bounds, relative to the parent's client area.
     virtual void ApplyBounds();
     // The caption the window shows; a control without one shows nothing.
@@ -97,6 +102,7 @@ private:
     std::vector<const char*> atomProperties_;
     WNDPROC original_ = nullptr;
     int pushing_ = 0;
+    bool updating_ = false;
     friend LRESULT CALLBACK PeerWindowProc(HWND, UINT, WPARAM, LPARAM);
 };
 

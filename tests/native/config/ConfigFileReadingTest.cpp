@@ -3,7 +3,10 @@
 #include "core/TextLimits.h"
 #include "native/program/ProgramFixture.h"
 
+#include "fakes/FakePeers.h"
+
 #include <filesystem>
+#include <functional>
 
 namespace orvane::program {
 namespace {
@@ -202,6 +205,54 @@ TEST_F(ConfigFileReading, ImportAppendsRemotesAndCommandsOnlyAndKeepsTheFileName
     Import(PathOf("missing.orv"));
     EXPECT_EQ(FileName(), "C:\\home.orv");
     EXPECT_EQ(Model().Commands.size(), 8u);
+}
+
+// Whatever fills a view does so inside the view's update bracket, so that its
+// window shows the result once.
+TEST_F(ConfigFileReading, EveryBulkChangeOfTheViewsComesInsideTheirUpdateBrackets) {
+    const std::string path = SaveRich();
+    TMainForm& main = Main();
+    const std::vector<ui::Component*> views{&main.CommandsTree, &main.TriggerTree, &main.ActionsList,
+                                            &program->Layouts().LayoutList, &main.LayoutCoBx, &main.ActionCoBx};
+    for (ui::Component* view : views) view->SetPeer(std::make_unique<fakes::RecordingPeer>());
+    // Nodes and items added outside a bracket; for lists of texts, any change.
+    auto unbracketed = [](const ui::Component& view) {
+        int depth = 0, outside = 0;
+        for (const ui::Change& change : fakes::PeerOf(view).changes) {
+            if (change.prop == ui::Prop::BeginUpdate) ++depth;
+            if (change.prop == ui::Prop::EndUpdate) --depth;
+            const bool added = change.prop == ui::Prop::NodeAdded || change.prop == ui::Prop::ItemAdded ||
+                               change.prop == ui::Prop::Items;
+            if (added && depth == 0) ++outside;
+        }
+        return outside;
+    };
+    main.CommandsTree.SetSelected(main.CommandsTree.Items().GetFirstNode());
+    ui::Component* const commands = views[0];
+    ui::Component* const pane[] = {views[1], views[2], views[5]};
+    const struct {
+        const char* name;
+        std::function<void()> run;
+        std::vector<ui::Component*> fills;
+    } paths[] = {
+        // Opening empties the lists of texts before it reads, with the new model.
+        {"open", [&] { Open(path); }, {views.begin(), views.begin() + 4}},
+        {"import", [&] { Import(path); }, views},
+        {"refreshing the tree", [&] { main.RefreshCommandsTree(); }, {commands}},
+        {"showing a layout", [&] { main.LayoutCoBxChange(nullptr); }, {std::begin(pane), std::end(pane)}},
+    };
+    for (const auto& path : paths) {
+        SCOPED_TRACE(path.name);
+        for (ui::Component* view : views) fakes::PeerOf(*view).changes.clear();
+        path.run();
+        for (ui::Component* view : path.fills) {
+            SCOPED_TRACE(view->Name());
+            EXPECT_EQ(unbracketed(*view), 0);
+            EXPECT_GE(fakes::PeerOf(*view).Count(ui::Prop::BeginUpdate), 1);
+            EXPECT_EQ(fakes::PeerOf(*view).Count(ui::Prop::BeginUpdate),
+                      fakes::PeerOf(*view).Count(ui::Prop::EndUpdate));
+        }
+    }
 }
 
 TEST_F(ConfigFileReading, ACommandBeforeAnyRemoteGetsARemoteAndTriggersStillFindTheirCommands) {

@@ -35,6 +35,12 @@ TEST_F(SilentEditing, RemotesGoLastAndCommandsUnderTheSelectedRemoteOrBeforeTheS
     EXPECT_EQ(radio->GetFirstChild()->SelectedIndex(), 4);
     EXPECT_EQ(radio->ImageIndex(), 0);
     EXPECT_FALSE(radio->Selected());
+
+    // New nodes in an earlier remote and after the last one are numbered by their place.
+    main.CommandsTree.SetSelected(tv->GetFirstChild());
+    main.NewCommandMenuClick(nullptr);
+    EXPECT_EQ(RecordOf(tv->GetFirstChild())->NodeIndex, 1);
+    EXPECT_EQ(RecordOf(AddRemote("DVD"))->NodeIndex, 6);
 }
 
 TEST_F(SilentEditing, RefreshingTheTreeNumbersEveryNodeAndShowsEachCommandsState) {

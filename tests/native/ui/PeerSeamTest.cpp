@@ -3,8 +3,14 @@
 // window) runs its handler once and is not pushed back to the window it came
 // from.
 #include "TestForm.h"
+#include "core/Exception.h"
 #include "fakes/FakePeers.h"
 #include "fakes/FakeUi.h"
+#include "ui/ListView.h"
+#include "ui/TreeView.h"
+#include "ui/Updating.h"
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -151,6 +157,61 @@ TEST_F(PeerSeamTest, UserInputDoesNotReachDisabledOrHiddenControls) {
     // Code still works them.
     form->OkBtn.Click();
     EXPECT_EQ(Count("click"), 1);
+}
+
+TEST_F(PeerSeamTest, AnUpdateBracketReachesThePeerOncePerOutermostPairWhileEveryChangeStillReachesTheModel) {
+    TTreeView tree(*form, "Tree");
+    TListView list(*form, "List");
+    ui.app.Realise(*form);
+    form->KindCoBx.SetItemIndex(1);
+    struct Case {
+        const char* name;
+        const Component& control;
+        std::function<void()> begin, end, change;
+        std::function<bool()> updating, changed;
+    };
+    const Case cases[] = {
+        {"strings", form->KindCoBx, [&] { form->KindCoBx.Items.BeginUpdate(); },
+         [&] { form->KindCoBx.Items.EndUpdate(); }, [&] { form->KindCoBx.Items.Insert(0, "None"); },
+         [&] { return form->KindCoBx.Items.Updating(); },
+         // The selection follows its item at once.
+         [&] { return form->KindCoBx.ItemIndex() == 2 && form->KindCoBx.Text() == "Middle"; }},
+        {"tree nodes", tree, [&] { tree.Items().BeginUpdate(); }, [&] { tree.Items().EndUpdate(); },
+         [&] { tree.SetSelected(tree.Items().Add(nullptr, "A")); }, [&] { return tree.Items().Updating(); },
+         [&] { return tree.Items().Count() == 1 && tree.Selected() == tree.Items().GetFirstNode(); }},
+        {"list items", list, [&] { list.BeginUpdate(); }, [&] { list.EndUpdate(); },
+         [&] { list.SetSelected(list.Add()); }, [&] { return list.Updating(); },
+         [&] { return list.Count() == 1 && list.ItemIndex() == 0; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fakes::RecordingPeer& peer = PeerOf(c.control);
+        peer.changes.clear();
+        c.end(); // without a begin: nothing
+        c.begin();
+        c.begin();
+        c.change();
+        EXPECT_TRUE(c.changed());
+        c.end();
+        EXPECT_TRUE(c.updating());
+        c.end();
+        c.end();
+        EXPECT_FALSE(c.updating());
+        // The bracket wraps the changes, each told as ever.
+        ASSERT_GE(peer.changes.size(), 3u);
+        EXPECT_EQ(peer.changes.front().prop, Prop::BeginUpdate);
+        EXPECT_EQ(peer.changes.back().prop, Prop::EndUpdate);
+        EXPECT_EQ(peer.Count(Prop::BeginUpdate), 1);
+        EXPECT_EQ(peer.Count(Prop::EndUpdate), 1);
+    }
+    // A bracket held by Updating ends even when the change inside it fails.
+    EXPECT_THROW(
+        {
+            Updating nodes(tree.Items());
+            tree.Items().Item(5);
+        },
+        ETreeViewError);
+    EXPECT_FALSE(tree.Items().Updating());
 }
 
 TEST_F(PeerSeamTest, TheApplicationTellsItsPeerOfTitleTaskbarCursorAndEnd) {
