@@ -25,6 +25,10 @@ PORT=$((20000 + RANDOM % 10000))
 socat TCP-LISTEN:$PORT,bind=127.0.0.1,reuseaddr SYSTEM:"for i in \$(seq 600); do [ -e '$E2E_WORK/go' ] && break; sleep 0.1; done; for i in \$(seq 60); do printf A; sleep 0.05; done; touch '$E2E_WORK/sent'; cat >/dev/null" >/dev/null 2>&1 &
 SOCAT_PID=$!
 
+# Earlier tests in this prefix may have left icons in Wine's tray (a program
+# ended by force cannot remove its own); a fresh wineserver starts it empty.
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w >/dev/null 2>&1 || true
 first_start
 set_dword "Load minimized" 1
 set_dword "Use serial port" 0
