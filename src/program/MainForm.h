@@ -353,8 +353,12 @@ public:
     // calls it once its values are in.
     void ProcessDataSequence();
     // Everything that follows the recognition of a command. So far its
-    // first step: the command is shown selected in the tree.
+    // first step: the command is shown selected in the tree, and the command
+    // is announced.
     void DispatchCommand(TCommand& command);
+    // Announces a recognised command and the action it fired (or none): its
+    // sound, the on-screen display, DDE and TCP/IP (MainFormPublishing.cpp).
+    void PublishRecognizedCommand(TCommand& command, TAction* action);
 
 private:
     input::SequenceCapture::Links CaptureLinks();

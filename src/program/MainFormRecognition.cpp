@@ -112,6 +112,7 @@ void TMainForm::RepeatLastCommand() {
 
 void TMainForm::DispatchCommand(TCommand& command) {
     CommandsTree.SetSelected(CommandsTree.Items().Item(command.NodeIndex));
+    PublishRecognizedCommand(command, nullptr);
 }
 
 } // namespace orvane::program
