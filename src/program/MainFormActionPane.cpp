@@ -1,6 +1,6 @@
-// The action pane: the layout and action chosen, the action's triggers and
-// descriptions, and the silent forms that the file reader builds actions and
-// triggers with.
+// The action pane: the layout and action chosen, the redraw of the action's
+// triggers and descriptions, making, renaming and deleting actions (silent
+// for the file reader too), and the triggering, mode and "all at once" values.
 #include "core/Exception.h"
 #include "program/MainForm.h"
 #include "ui/Updating.h"

@@ -21,7 +21,8 @@ void TMainForm::BindTriggerTree() {
 void TMainForm::CopyToActionMenuClick(ui::Component* sender) {
     ui::TTreeNode* node = CommandsTree.Selected();
     TAction* action = Model ? Model->CurrentAction : nullptr;
-    if (!node || !action) return;
+    // A remote without commands adds nothing, and so changes nothing.
+    if (!node || !action || (node->Level() == 0 && node->Count() == 0)) return;
     // New triggers go to the end and restart the action's sequence.
     if (node->Level() == 0) {
         for (int i = 0; i < node->Count(); ++i) Model->AddTrigger(*action, *RecordOf(node->Item(i)));
