@@ -33,9 +33,9 @@ export PULSE_SERVER="unix:$SOCKET"
 # The streams the server plays now, as "application|sample specification".
 streams() {
   pactl list sink-inputs 2>/dev/null |
-    awk -F': ' '/Sample Specification/ {spec=$2} /application.process.binary = / {gsub(/"/, "", $0); sub(/.*= /, ""); print $0 "|" spec}'
+    awk -F': ' '/Sample Specification/ {spec=$2} /application.name = / {gsub(/"/, "", $0); sub(/.*= /, ""); print $0 "|" spec}'
 }
-[ -z "$(streams)" ] || fail "the sound server plays something already: $(streams)"
+[ -z "$(pactl list short sink-inputs 2>/dev/null)" ] || fail "the sound server plays something already: $(streams)"
 
 # Six seconds of 8-bit mono at 11025 Hz: a format nothing else here plays.
 le16() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $((($1 >> 8) & 255)))"; }
@@ -111,7 +111,8 @@ for _ in $(seq 40); do
   sleep 0.1
 done
 echo "sound server streams: $seen"
-echo "$seen" | grep -qi '^orvane.exe|u8 1ch 11025Hz$' || fail "no stream of the command's sound: \"$seen\""
+echo "$seen" | grep -qi '^orvane.exe|u8 1ch 11025Hz$' ||
+  fail "no stream of the command's sound: \"$seen\" in $(pactl list sink-inputs 2>/dev/null)"
 pass "the command's named sound plays as a stream of the sound server"
 
 close_program
