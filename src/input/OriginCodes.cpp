@@ -61,7 +61,7 @@ std::string TVViewerLine(DataFormat format, std::int32_t code) {
 
 std::string SequenceViewerLine(DataFormat format, const core::TCommand& sequence) {
     std::string line;
-    const std::int32_t last = std::min<std::int32_t>(sequence.CodeHigh, static_cast<std::int32_t>(sequence.Code.size()) - 1);
+    const auto last = std::min<std::int32_t>(sequence.CodeHigh, static_cast<std::int32_t>(sequence.Code.size()) - 1);
     for (std::int32_t i = 0; i <= last; ++i) {
         const std::int32_t value = sequence.Code[static_cast<std::size_t>(i)];
         switch (format) {

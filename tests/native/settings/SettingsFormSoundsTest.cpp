@@ -1,7 +1,6 @@
 // The "Sounds" page: the Windows event sounds, the named sounds from and back
-// to the registry, adding, deleting and playing them.
+// from the registry, adding, deleting and playing them.
 #include "native/settings/SettingsFormFixture.h"
-#include "core/Text.h"
 #include "fakes/FakeSound.h"
 
 namespace orvane::settings::testing {
@@ -31,13 +30,6 @@ protected:
         Rows rows;
         for (int i = 0; i < list.Count(); ++i)
             rows.emplace_back(list.Item(i)->Caption(), list.Item(i)->SubItems.Count() ? list.Item(i)->SubItems[0] : "?");
-        return rows;
-    }
-    Rows Stored() {
-        Rows rows;
-        auto key = registry.OpenKey(RootKey::CurrentUser, kSoundsKey, false);
-        if (!key) return rows;
-        for (const std::string& name : key->ValueNames()) rows.emplace_back(name, key->ReadString(name));
         return rows;
     }
     void AddRow(const std::string& name, const std::string& file) {
@@ -133,20 +125,6 @@ TEST_F(SettingsSoundsTest, DeletingAsksFirstAndDoubleClickPlaysTheFile) {
     EXPECT_EQ(RowsOf(form->SoundsList), (Rows{{"Bell", "C:\\bell.wav"}}));
     EXPECT_EQ(ui.dialogs.MessageBoxes().back().caption, "Confirmation");
     EXPECT_EQ(ui.dialogs.MessageBoxes().back().flags, ui::mb::YesNo | ui::mb::IconQuestion);
-}
-
-TEST_F(SettingsSoundsTest, WritingBackReplacesTheKeyAndKeepsTheLastOfEqualNames) {
-    registry.Set(RootKey::CurrentUser, kSoundsKey, "Gone", Text("C:\\gone.wav"));
-    AddRow("Bell", "C:\\first.wav");
-    AddRow("Door", "C:\\door.wav");
-    AddRow("BELL", "C:\\last.wav");
-    EXPECT_EQ(*form->SoundFile("bell"), "C:\\first.wav");
-    EXPECT_EQ(form->SoundFile("None"), nullptr);
-    form->WriteNamedSounds();
-    const Rows stored = Stored();
-    ASSERT_EQ(stored.size(), 2u);
-    for (const auto& [name, file] : stored)
-        EXPECT_EQ(file, SameText(name, "Bell") ? "C:\\last.wav" : "C:\\door.wav") << name;
 }
 
 } // namespace
