@@ -42,7 +42,9 @@ protected:
 };
 
 TEST_F(SettingsSoundsTest, WindowsEventSoundsAreListedByLabelSortedAndEmptyOnesLeftOut) {
+    // With no event sounds the file column keeps its design width.
     EXPECT_EQ(form->WinSoundsList.Count(), 0);
+    EXPECT_EQ(form->SoundsList.Column(1).width, 270);
     Event(".Default", "SystemAsterisk", Text("%SystemRoot%\\media\\ding.wav", ValueType::ExpandString));
     Label("SystemAsterisk", "Asterisk");
     Event(".Default", "Silent", Text(""));
