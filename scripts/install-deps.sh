@@ -23,6 +23,8 @@ have_cmd import || need+=(imagemagick)
 have_cmd file || need+=(file)
 # The mixer tests' audio server (a null sink, started by the test itself).
 have_cmd pulseaudio || need+=(pulseaudio)
+# What the sound test reads the server's streams with.
+have_cmd pactl || need+=(pulseaudio-utils)
 # Wine's own fonts (caption buttons, check marks) and a metric-compatible text face.
 have_pkg fonts-wine || need+=(fonts-wine)
 have_pkg fonts-liberation || need+=(fonts-liberation)

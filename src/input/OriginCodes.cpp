@@ -59,6 +59,27 @@ std::string TVViewerLine(DataFormat format, std::int32_t code) {
     }
 }
 
+std::string SequenceViewerLine(DataFormat format, const core::TCommand& sequence) {
+    std::string line;
+    const auto last = std::min<std::int32_t>(sequence.CodeHigh, static_cast<std::int32_t>(sequence.Code.size()) - 1);
+    for (std::int32_t i = 0; i <= last; ++i) {
+        const std::int32_t value = sequence.Code[static_cast<std::size_t>(i)];
+        switch (format) {
+        case DataFormat::Hexadecimal:
+            line += Hex(value) + " ";
+            break;
+        case DataFormat::Ascii:
+            line += static_cast<char>(static_cast<std::uint32_t>(value) & 0xFFu);
+            break;
+        case DataFormat::Decimal:
+        default:
+            line += std::to_string(value) + " ";
+            break;
+        }
+    }
+    return line;
+}
+
 std::string TVCardViewerLine(std::int32_t code) { return std::to_string(code) + " "; }
 
 } // namespace orvane::input

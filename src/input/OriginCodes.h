@@ -33,6 +33,9 @@ void FillFromText(core::TCommand& sequence, std::string_view text);
 // its system name in ASCII, a TV code the character of its low byte.
 std::string KeyViewerLine(DataFormat format, std::int32_t virtualKey, const std::string& keyName);
 std::string TVViewerLine(DataFormat format, std::int32_t code);
+// A serial sequence: each value in decimal or hexadecimal followed by one
+// blank, or the characters of the values' low bytes.
+std::string SequenceViewerLine(DataFormat format, const core::TCommand& sequence);
 // The card's line is decimal, followed by one blank, whatever the format.
 std::string TVCardViewerLine(std::int32_t code);
 

@@ -38,6 +38,26 @@ TTestOriginForm::TTestOriginForm(Application& app) : TForm(app, "TestOriginForm"
     Panel3.SetBounds(0, kTop, kMargin, middle);
     Panel4.SetBounds(kWidth - kMargin, kTop, kMargin, middle);
     Memo.SetBounds(kMargin, kTop, kWidth - 2 * kMargin, middle);
+
+    OnShow = Handler(this, &TTestOriginForm::FormShow);
+    OnClose = Handler(this, &TTestOriginForm::FormClose);
+    ShowDataFromCoBx.OnChange = Handler(this, &TTestOriginForm::ShowDataFromCoBxChange);
+}
+
+void TTestOriginForm::FormShow(Component*) {
+    ShowDataFromCoBx.Items.Assign(CheckedOrigins ? CheckedOrigins() : std::vector<std::string>{});
+    ShowDataFromCoBx.SetItemIndex(-1);
+    DataFormatCoBx.SetItemIndex(0);
+}
+
+void TTestOriginForm::ShowDataFromCoBxChange(Component*) {
+    if (RunOnly) RunOnly(ShowDataFromCoBx.Text());
+}
+
+void TTestOriginForm::FormClose(Component* sender, CloseAction&) {
+    ShowDataFromCoBx.SetItemIndex(-1);
+    ShowDataFromCoBxChange(sender);
+    if (SwitchOriginsOn) SwitchOriginsOn();
 }
 
 } // namespace orvane::input

@@ -8,11 +8,29 @@
 #include "ui/Lists.h"
 #include "ui/Panels.h"
 
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace orvane::input {
 
 class TTestOriginForm : public ui::TForm {
 public:
     explicit TTestOriginForm(ui::Application& app);
+
+    // What the main window lends it: the cleaned captions of the checked
+    // origins in their order; running exactly the origin with this caption
+    // (an empty one stops them all); switching the selected origins on.
+    std::function<std::vector<std::string>()> CheckedOrigins;
+    std::function<void(const std::string& caption)> RunOnly;
+    std::function<void()> SwitchOriginsOn;
+
+    // Lists the checked origins with none chosen, so nothing runs yet.
+    void FormShow(ui::Component* sender);
+    // Runs the chosen origin alone.
+    void ShowDataFromCoBxChange(ui::Component* sender);
+    // Stops every origin, then switches the selected ones on.
+    void FormClose(ui::Component* sender, ui::CloseAction& action);
 
     // The choice of origin and format along the top.
     ui::TPanel Panel1{*this, "Panel1"};

@@ -14,6 +14,7 @@
 #include "platform/Registry.h"
 #include "platform/Screen.h"
 #include "platform/Shell.h"
+#include "platform/Sound.h"
 #include "platform/Sockets.h"
 #include "platform/Timers.h"
 #include "platform/WindowSystem.h"
@@ -35,6 +36,7 @@ struct Platform {
     MouseInput& mouse;
     Processes& processes;
     Screen& screen;
+    SoundPlayer& sounds;
 };
 
 } // namespace orvane::platform

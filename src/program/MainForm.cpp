@@ -80,6 +80,7 @@ void TMainForm::BindHandlers() {
     RunBtn.OnClick = Handler(this, &TMainForm::RunBtnClick);
     AboutMenu.OnClick = Handler(this, &TMainForm::AboutMenuClick);
     EnableOriginMenu.OnClick = Handler(this, &TMainForm::EnableOriginMenuClick);
+    TestOriginMenu.OnClick = Handler(this, &TMainForm::TestOriginMenuClick);
     LayoutCoBx.OnChange = Handler(this, &TMainForm::LayoutCoBxChange);
     ActionCoBx.OnChange = Handler(this, &TMainForm::ActionCoBxChange);
     // Serial data sequences and recognition. Serial events come from outside,

@@ -403,6 +403,8 @@ public:
     void PublishRecognizedCommand(TCommand& command, TAction* action);
 
 private:
+    // The command's named sound, when "Play sounds" is on.
+    void PlayCommandSound(const TCommand& command);
     input::SequenceCapture::Links CaptureLinks();
     input::Recognizer::Links RecognizerLinks();
     input::RecognitionSettings RecognitionSettingsNow() const;
@@ -442,6 +444,8 @@ public:
     void ClientSocketRead(ui::Component* sender);
     // A server not found or not reached is a failed start.
     void ClientSocketError(ui::Component* sender, input::TErrorEvent errorEvent, int& errorCode);
+    // Switches the origins off and shows the origin test viewer.
+    void TestOriginMenuClick(ui::Component* sender);
 
 private:
     static constexpr std::size_t kOriginCount = 7;
@@ -460,6 +464,14 @@ private:
     bool ViewerShown() const;
     input::DataFormat ViewerFormat() const;
     void ViewerLine(const std::string& line);
+    // A serial sequence ended while the viewer is open: shown (when it holds
+    // a value) and emptied. False when the viewer is closed.
+    bool ShowSequenceInViewer(TCommand& sequence);
+    // For the viewer: stops every origin but the one with this cleaned
+    // caption, then starts that one.
+    void RunOnlyOrigin(const std::string& caption);
+    // The first failure noted while switching, shown once.
+    void ShowOriginFailure();
     void HandshakeStep();
     void EndHandshake();
     // A code that arrives whole as one value.

@@ -170,10 +170,11 @@ void TMainForm::SettingsMenuClick(ui::Component*) {
     AfterSettings();
 }
 
-// Whatever closed the settings dialog, the event server follows its boxes and
-// the configuration counts as changed.
+// Whatever closed the settings dialog, the event server follows its boxes, the
+// named sounds go back to the registry and the configuration counts as changed.
 void TMainForm::AfterSettings() {
     FollowEventServerBoxes();
+    settingsForm_->WriteNamedSounds();
     SaveMenu.SetEnabled(true);
 }
 

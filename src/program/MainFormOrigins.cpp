@@ -37,6 +37,18 @@ constexpr std::size_t kMaxHookErrorText = 255;
 void TMainForm::AttachOriginWindows(input::TAVerForm& aver, input::TTestOriginForm& viewer) {
     averForm_ = &aver;
     viewer_ = &viewer;
+    viewer.CheckedOrigins = [this] {
+        std::vector<std::string> captions;
+        for (const OriginSlot& slot : OriginSlots())
+            if (slot.box->Checked()) captions.push_back(Cleaned(slot.box->GetTextProperty("Caption")));
+        return captions;
+    };
+    viewer.RunOnly = [this](const std::string& caption) { RunOnlyOrigin(caption); };
+    viewer.SwitchOriginsOn = [this] {
+        // Checked by the click, whatever it shows now.
+        EnableOriginMenu.SetChecked(false);
+        EnableOriginMenuClick(nullptr);
+    };
     aver.OnRemoteCode = [this](std::int32_t code) { AVerRemoteCode(code); };
 }
 
@@ -101,15 +113,18 @@ bool TMainForm::SwitchOrigins(bool on) {
         StatBar.SetPanelText(kOriginsPanel, "");
     }
     // Once, after everything is switched and shows its state.
-    if (originFailure_) {
-        const std::exception_ptr failure = std::exchange(originFailure_, nullptr);
-        try {
-            std::rethrow_exception(failure);
-        } catch (const std::exception& error) {
-            App().HandleException(error);
-        }
-    }
+    ShowOriginFailure();
     return ok;
+}
+
+void TMainForm::ShowOriginFailure() {
+    if (!originFailure_) return;
+    const std::exception_ptr failure = std::exchange(originFailure_, nullptr);
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& error) {
+        App().HandleException(error);
+    }
 }
 
 void TMainForm::NoteOriginFailure() {
@@ -335,6 +350,40 @@ void TMainForm::AVerRemoteCode(std::int32_t code) {
 
 // ---- The origin test viewer ----
 
+void TMainForm::TestOriginMenuClick(ui::Component*) {
+    SwitchOrigins(false);
+    viewer_->ShowModal();
+}
+
+void TMainForm::RunOnlyOrigin(const std::string& caption) {
+    originFailure_ = nullptr;
+    IncomingSequence.Clear();
+    const auto slots = OriginSlots();
+    // Each stopped before the next starts, so the previous choice delivers
+    // nothing once another is chosen.
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const OriginSlot& slot = slots[i];
+        if (caption == Cleaned(slot.box->GetTextProperty("Caption"))) continue;
+        originRunning_[i] = false;
+        try {
+            (this->*slot.routine)(false);
+        } catch (const std::exception&) {
+            NoteOriginFailure();
+        }
+    }
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const OriginSlot& slot = slots[i];
+        if (caption.empty() || caption != Cleaned(slot.box->GetTextProperty("Caption"))) continue;
+        try {
+            originRunning_[i] = (this->*slot.routine)(true);
+        } catch (const std::exception&) {
+            originRunning_[i] = false;
+            NoteOriginFailure();
+        }
+    }
+    ShowOriginFailure();
+}
+
 bool TMainForm::ViewerShown() const { return viewer_ && viewer_->Visible(); }
 
 input::DataFormat TMainForm::ViewerFormat() const {
@@ -343,6 +392,13 @@ input::DataFormat TMainForm::ViewerFormat() const {
 }
 
 void TMainForm::ViewerLine(const std::string& line) { viewer_->Memo.Lines.Add(line); }
+
+bool TMainForm::ShowSequenceInViewer(TCommand& sequence) {
+    if (!ViewerShown()) return false;
+    if (sequence.CodeHigh >= 0) ViewerLine(input::SequenceViewerLine(ViewerFormat(), sequence));
+    sequence.Clear();
+    return true;
+}
 
 // ---- TCP/IP client ----
 

@@ -53,7 +53,7 @@ input::SequenceCapture::Links TMainForm::CaptureLinks() {
             [this] { return RecognitionSettingsNow().valueSize; },
             [this] { RepeatLastCommand(); },
             [this] { ProcessDataSequence(); },
-            {}};
+            [this](TCommand& sequence) { return ShowSequenceInViewer(sequence); }};
 }
 
 input::Recognizer::Links TMainForm::RecognizerLinks() {
@@ -103,8 +103,9 @@ void TMainForm::ProcessSingleValue(std::int32_t value) {
 
 void TMainForm::RepeatLastCommand() {
     // The command may have been deleted, or the configuration replaced, since
-    // it was recognised: then there is nothing to repeat.
-    if (!LastCommand || !Model) return;
+    // it was recognised: then there is nothing to repeat. Nor is anything
+    // dispatched while the origin test viewer is open.
+    if (!LastCommand || !Model || ViewerShown()) return;
     const auto& commands = Model->Commands;
     if (std::find(commands.begin(), commands.end(), LastCommand) == commands.end()) return;
     DispatchCommand(*LastCommand);

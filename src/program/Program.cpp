@@ -23,6 +23,7 @@ void Program::Start() {
     main_->AttachWindows(*layouts_, *settings_);
     // Logging follows the dialog's log file setting from the next press on.
     settings_->OnLogEnabledChange = [this](bool enabled) { main_->LogEnabled = enabled; };
+    settings_->AttachSoundPlayer(platform_.sounds);
     settings_->OnOSDFontChange = [this](const ui::TFont& font) { main_->OSDFont = font; };
     action_ = &app_.CreateForm<actions::TActionForm>(platform_.windows);
     main_->AttachActionForm(*action_);

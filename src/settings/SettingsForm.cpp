@@ -40,6 +40,8 @@ void TSettingsForm::FormCreate(Component*) {
     std::vector<std::string> names;
     for (const std::string& file : LangFilesLBx.Items) names.push_back(file.substr(0, file.find('.')));
     LangCoBx.Items.Assign(std::move(names));
+    ReadWindowsSounds();
+    ReadNamedSounds();
 }
 
 void TSettingsForm::LoadFromSettings(SettingsStore& store) {

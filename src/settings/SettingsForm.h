@@ -7,6 +7,7 @@
 #include "feedback/PasswordDlg.h"
 #include "feedback/ServerSocket.h"
 #include "input/ClientSocket.h"
+#include "platform/Sound.h"
 #include "settings/SettingsStore.h"
 #include "ui/Buttons.h"
 #include "ui/Dialogs.h"
@@ -44,6 +45,15 @@ public:
         passwordDlg_ = &dialog;
         cipher_ = &cipher;
     }
+
+    // What plays a sound of the list on a double click.
+    void AttachSoundPlayer(platform::SoundPlayer& player) { soundPlayer_ = &player; }
+    // The named sounds back into the registry: the key "Sounds" deleted and
+    // made again, one value per item in list order.
+    void WriteNamedSounds();
+    // The file of the first named sound called name, letter case ignored;
+    // none when no sound is called so.
+    const std::string* SoundFile(const std::string& name) const;
 
     // The on-screen display's font, built by LoadFromSettings and chosen
     // with "&Text font...".
@@ -223,6 +233,14 @@ public:
     void TextFontBtnClick(ui::Component* sender);
     void RepaintChBxClick(ui::Component* sender);
 
+    // Sounds
+    void NewSoundBtnClick(ui::Component* sender);
+    void WinSoundsRBtnClick(ui::Component* sender);
+    void SoundsListDblClick(ui::Component* sender);
+    void SoundsListKeyDown(ui::Component* sender, ui::Key& key, ui::ShiftState shift);
+    void SoundListPopUpMenuPopup(ui::Component* sender);
+    void DeleteMenuClick(ui::Component* sender);
+
     // DDE / TCP
     void RemoteNameChBXClick(ui::Component* sender);
     void CommandNameChBxClick(ui::Component* sender);
@@ -244,6 +262,12 @@ private:
     void WriteOriginSetting(const char* name, bool flag);
     void WriteOriginSetting(const char* name, int index);
     void SwitchOriginsOff();
+    // The sounds of the system's events, then the named sounds, at creation.
+    void ReadWindowsSounds();
+    void ReadNamedSounds();
+    void AddSound(const std::string& name, const std::string& file);
+    // Wide enough for the file's text, never narrower.
+    void WidenFileColumn(const std::string& file);
 
     SettingsStore& store_;
     input::TClientSocket& clientSocket_;
@@ -252,6 +276,7 @@ private:
     std::function<void()> switchOriginsOff_;
     feedback::TPasswordDlg* passwordDlg_ = nullptr;
     feedback::TArnEncryption* cipher_ = nullptr;
+    platform::SoundPlayer* soundPlayer_ = nullptr;
     // Set while the port box is put back to the port the socket kept.
     bool restoringPort_ = false;
 };

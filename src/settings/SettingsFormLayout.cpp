@@ -293,6 +293,14 @@ void TSettingsForm::BindHandlers() {
     TCPCommandsDataChBx.OnClick = Handler(this, &TSettingsForm::TCPCommandsDataChBxClick);
     TCPActionDescriptionChBx.OnClick = Handler(this, &TSettingsForm::TCPActionDescriptionChBxClick);
     TCPServerPortEdBx.OnChange = Handler(this, &TSettingsForm::TCPServerPortEdBxChange);
+
+    NewSoundBtn.OnClick = Handler(this, &TSettingsForm::NewSoundBtnClick);
+    WinSoundsRBtn.OnClick = Handler(this, &TSettingsForm::WinSoundsRBtnClick);
+    ExternalFileRBtn.OnClick = Handler(this, &TSettingsForm::WinSoundsRBtnClick);
+    SoundsList.OnDblClick = Handler(this, &TSettingsForm::SoundsListDblClick);
+    SoundsList.OnKeyDown = Handler(this, &TSettingsForm::SoundsListKeyDown);
+    SoundListPopUpMenu.OnPopup = Handler(this, &TSettingsForm::SoundListPopUpMenuPopup);
+    DeleteMenu.OnClick = Handler(this, &TSettingsForm::DeleteMenuClick);
 }
 
 } // namespace orvane::settings

@@ -12,6 +12,7 @@
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeScreen.h"
 #include "fakes/FakeShell.h"
+#include "fakes/FakeSound.h"
 #include "fakes/FakeSockets.h"
 #include "fakes/FakeTimers.h"
 #include "fakes/FakeWindowSystem.h"
@@ -34,8 +35,9 @@ struct FakePlatform {
     FakeMouseInput mouse;
     FakeProcesses processes;
     FakeScreen screen;
+    FakeSoundPlayer sounds;
 
-    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen}; }
+    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen, sounds}; }
 };
 
 } // namespace orvane::fakes

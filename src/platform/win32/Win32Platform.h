@@ -12,6 +12,7 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Sound.h"
 #include "platform/win32/Win32Sockets.h"
 #include "platform/win32/Win32Timers.h"
 #include "platform/win32/Win32WindowSystem.h"
@@ -33,8 +34,9 @@ struct Win32Platform {
     Win32MouseInput mouse;
     Win32Processes processes;
     Win32Screen screen;
+    Win32SoundPlayer sounds;
 
-    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen}; }
+    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen, sounds}; }
 };
 
 } // namespace orvane::platform::win32

@@ -63,6 +63,15 @@ TEST(OriginCodes, ViewerLinesFollowTheChosenFormat) {
     EXPECT_EQ(TVViewerLine(DataFormat::Ascii, 0x141), "A");
 
     EXPECT_EQ(TVCardViewerLine(8), "8 ");
+
+    // A serial sequence: every value with its blank; ASCII has none.
+    core::TCommand sequence;
+    for (std::int32_t value : {-1, 0x141, 7}) sequence.Append(value);
+    EXPECT_EQ(SequenceViewerLine(DataFormat::Decimal, sequence), "-1 321 7 ");
+    EXPECT_EQ(SequenceViewerLine(DataFormat::Hexadecimal, sequence), "FFFFFFFF 141 07 ");
+    EXPECT_EQ(SequenceViewerLine(DataFormat::Ascii, sequence), std::string("\xFF" "A" "\x07"));
+    sequence.Clear();
+    EXPECT_EQ(SequenceViewerLine(DataFormat::Decimal, sequence), "");
 }
 
 } // namespace

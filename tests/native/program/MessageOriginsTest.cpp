@@ -31,9 +31,11 @@ protected:
         for (int i = 0; i < Viewer().Memo.Lines.Count(); ++i) lines.push_back(Viewer().Memo.Lines[i]);
         return lines;
     }
+    // Shown as its menu would show it, without the modal wait: showing
+    // selects "Decimal", then the test chooses the format.
     void OpenViewer(int format) {
-        Viewer().DataFormatCoBx.SetItemIndex(format);
         Viewer().Show();
+        Viewer().DataFormatCoBx.SetItemIndex(format);
     }
     bool Key(std::uintptr_t virtualKey, std::intptr_t keystrokeData) {
         return Main().UserMessage(TMainForm::kKeyHookMessage, virtualKey, keystrokeData);

@@ -4,6 +4,7 @@
 #include "native/program/ProgramFixture.h"
 #include "input/AVerForm.h"
 #include "input/FileSourceData.h"
+#include "input/TestOriginForm.h"
 #include "settings/SettingsForm.h"
 
 #include <algorithm>
@@ -467,6 +468,62 @@ TEST_F(OriginsTest, ASerialSettingChangedOnTheDialogSwitchesTheOriginsOff) {
     Settings().SpeedCoBx.UserSelect(3);
     EXPECT_FALSE(serialPorts.Line("COM1").IsOpen());
     EXPECT_FALSE(Main().EnableOriginMenu.Checked());
+}
+
+// ---- The origin test viewer ----
+
+TEST_F(OriginsTest, TheViewerRunsTheChosenOriginAloneShowsItsSequencesAndSwitchesTheOriginsOnAfter) {
+    auto& line = serialPorts.Add("COM1");
+    AddCommand(AddRemote("TV"), "Power", {1, 2, 255});
+    Main().CommandsTree.SetSelected(nullptr);
+    Settings().SerialBasedChBx.SetChecked(true);
+    Settings().TCPIPChBX.SetChecked(true);
+    input::TTestOriginForm& viewer = program->TestOrigin();
+    std::vector<std::string> lines;
+    ui.dialogs.ExpectModal("TestOriginForm", [&](ui::TForm&) {
+        EXPECT_FALSE(Main().EnableOriginMenu.Checked());
+        EXPECT_FALSE(line.IsOpen());
+        EXPECT_EQ(viewer.ShowDataFromCoBx.Items.Items(), (std::vector<std::string>{"Serial port based", "TCP/IP"}));
+        EXPECT_EQ(viewer.ShowDataFromCoBx.ItemIndex(), -1);
+        EXPECT_EQ(viewer.DataFormatCoBx.Text(), "Decimal");
+
+        viewer.ShowDataFromCoBx.UserSelect(1);
+        EXPECT_TRUE(Main().ClientSocket.Active());
+        EXPECT_FALSE(line.IsOpen());
+        viewer.ShowDataFromCoBx.UserSelect(0);
+        EXPECT_FALSE(Main().ClientSocket.Active());
+        ASSERT_TRUE(line.IsOpen());
+        ui.timers.Advance(700);
+        ASSERT_EQ(Main().SerialInitState, 3);
+
+        // Each sequence is one line in the format chosen when it ends.
+        line.Receive(std::string("\x01\x02\xFF", 3));
+        ui.timers.Advance(125);
+        viewer.DataFormatCoBx.UserSelect(1);
+        line.Receive(std::string("\x01\x02\xFF", 3));
+        ui.timers.Advance(125);
+        viewer.DataFormatCoBx.UserSelect(2);
+        line.Receive("Hi");
+        ui.timers.Advance(125);
+        for (int i = 0; i < viewer.Memo.Lines.Count(); ++i) lines.push_back(viewer.Memo.Lines[i]);
+        EXPECT_EQ(Main().IncomingSequence.CodeHigh, -1);
+        EXPECT_EQ(Main().CommandsTree.Selected(), nullptr);
+        viewer.CloseBtn.UserClicked();
+    });
+    Main().TestOriginMenu.Click();
+    EXPECT_EQ(lines, (std::vector<std::string>{"1 2 255 ", "01 02 FF ", "Hi"}));
+
+    // Both origins run again, and are recorded as on.
+    EXPECT_TRUE(Main().EnableOriginMenu.Checked());
+    EXPECT_TRUE(line.IsOpen());
+    EXPECT_TRUE(Main().ClientSocket.Active());
+    EXPECT_TRUE(platform.registry.Get(platform::RootKey::CurrentUser, settings::kSettingsKey, "Origin enabled")
+                    ->data[0] == 1);
+    ui.timers.Advance(700);
+    line.Receive(std::string("\x01\x02\xFF", 3));
+    ui.timers.Advance(125);
+    ASSERT_NE(Main().CommandsTree.Selected(), nullptr);
+    EXPECT_EQ(Main().CommandsTree.Selected()->Text(), "Power");
 }
 
 } // namespace
