@@ -106,6 +106,7 @@ void TMainForm::BindHandlers() {
     SetMessageHandler(kKeyHookMessage,
                       [this](std::uintptr_t wParam, std::intptr_t lParam) { KeyHookMessage(wParam, lParam); });
     BindTreeEditing();
+    BindActionPane();
 }
 
 void TMainForm::CreateComponents() {

@@ -165,9 +165,37 @@ public:
     void CopySelectionToAction() override { CopyToActionMenuClick(nullptr); }
     void ShowCurrentLayout() override { LayoutCoBxChange(nullptr); }
 
-    // ---- The action pane ----
+    // ---- The action pane (MainFormActionPane.cpp, MainFormTriggers.cpp,
+    // MainFormActionList.cpp) ----
     void LayoutCoBxChange(ui::Component* sender);
     void ActionCoBxChange(ui::Component* sender);
+    // Asks before deleting the selected action; renaming asks for the name.
+    void DeleteBtnClick(ui::Component* sender);
+    void RenameBtnClick(ui::Component* sender);
+    // Each writes its value into the current action when it differs.
+    void TriggeringRGrpClick(ui::Component* sender);
+    void TrigTypeRGrpClick(ui::Component* sender);
+    void AllAtOnceChBtnClick(ui::Component* sender);
+    void TriggerTreeDragOver(ui::Component* sender, ui::Component* source, int x, int y, ui::DragState state,
+                             bool& accept);
+    // From the commands tree: new triggers at the end. From the trigger tree
+    // itself: two commands swap their entries.
+    void TriggerTreeDragDrop(ui::Component* sender, ui::Component* source, int x, int y);
+    void TriggerTreeMouseDown(ui::Component* sender, ui::MouseButton button, ui::ShiftState shift, int x, int y);
+    void TriggerTreeKeyDown(ui::Component* sender, ui::Key& key, ui::ShiftState shift);
+    void TriggerTreePopUpMenuPopup(ui::Component* sender);
+    // Asks, then removes the entry the selected node stands for.
+    void DeleteTriggerClick(ui::Component* sender);
+    // The action editor adds a description, or changes the selected one.
+    void NewActionBtnClick(ui::Component* sender);
+    void PropertiesBtnClick(ui::Component* sender);
+    void ActionsListDblClick(ui::Component* sender);
+    void RemoveBtnClick(ui::Component* sender);
+    void ActionsListChange(ui::Component* sender, ui::TListItem* item, ui::ItemChange change);
+    void ActionsListDragOver(ui::Component* sender, ui::Component* source, int x, int y, ui::DragState state,
+                             bool& accept);
+    // Swaps the dragged description with the one it is dropped on.
+    void ActionsListDragDrop(ui::Component* sender, ui::Component* source, int x, int y);
     void RefreshActionPane();
 
     // Status bar panels.
@@ -309,6 +337,20 @@ private:
     };
 
     void BindHandlers();
+    void BindActionPane();
+    void BindTriggerTree();
+    // The name of the remote a command belongs to in the commands tree.
+    std::string RemoteNameOf(const TCommand& command) const;
+    // The place in the current action's triggers that a node of the trigger
+    // tree stands for; -1 for a remote or no node.
+    int TriggerEntryOf(const ui::TTreeNode* node) const;
+    void SetActionValue(TAction* action, std::int32_t TAction::*field, int value);
+    void DescribeRow(const std::string& description, ui::TListItem& row);
+    std::string EditDescription();
+    void UpdateActionListButtons();
+    // While the pane is redrawn, its controls show stored values: their
+    // clicks change nothing.
+    bool refreshingPane_ = false;
     void CreateModel();
     void LoadSettings();
     void AfterSettings();

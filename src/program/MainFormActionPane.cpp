@@ -1,7 +1,6 @@
 // The action pane: the layout and action chosen, the action's triggers and
 // descriptions, and the silent forms that the file reader builds actions and
 // triggers with.
-#include "actions/DescribeAction.h"
 #include "core/Exception.h"
 #include "program/MainForm.h"
 #include "ui/Updating.h"
@@ -45,18 +44,30 @@ void TMainForm::ActionCoBxChange(ui::Component*) {
     RefreshActionPane();
 }
 
+std::string TMainForm::RemoteNameOf(const TCommand& command) const {
+    const ui::TTreeNode* node = CommandsTree.Items().Item(command.NodeIndex);
+    return node->Parent() ? node->Parent()->Text() : std::string();
+}
+
 // Redraws the pane from the current action: its triggers by remote, its
 // triggering and mode, and its list of descriptions.
 void TMainForm::RefreshActionPane() {
+    struct Refreshing {
+        bool& flag;
+        const bool before;
+        explicit Refreshing(bool& f) : flag(f), before(f) { flag = true; }
+        ~Refreshing() { flag = before; }
+    } refreshing(refreshingPane_);
     ui::Updating triggers(TriggerTree.Items());
     ui::Updating descriptions(ActionsList);
     TriggerTree.Items().Clear();
     ActionsList.Clear();
     TAction* action = Model ? Model->CurrentAction : nullptr;
+    UpdateActionListButtons();
     if (!action) return;
     for (TCommand* command : action->Triggers) {
         ui::TTreeNode* node = CommandsTree.Items().Item(command->NodeIndex);
-        const std::string remote = node->Parent() ? node->Parent()->Text() : std::string();
+        const std::string remote = RemoteNameOf(*command);
         ui::TTreeNode* root = nullptr;
         for (ui::TTreeNode* r = TriggerTree.Items().GetFirstNode(); r; r = r->GetNextSibling())
             if (r->Text() == remote) {
@@ -78,36 +89,80 @@ void TMainForm::RefreshActionPane() {
     std::exception_ptr failure;
     for (const std::string& description : action->Actions) {
         ui::TListItem* row = ActionsList.Add();
-        // Before the action editor exists there are no words to describe in.
-        if (!actionForm_) continue;
         try {
-            actions::DescribeAction(description, *row, *actionForm_, platform_.windows);
+            DescribeRow(description, *row);
         } catch (const Exception&) {
             if (!failure) failure = std::current_exception();
         }
     }
+    UpdateActionListButtons();
     if (failure) std::rethrow_exception(failure);
 }
 
-void TMainForm::NewBtnClick(ui::Component*) {
+void TMainForm::NewBtnClick(ui::Component* sender) {
     if (!Model) return;
     const int index = ActionCoBx.ItemIndex();
-    const std::string name = index >= 0 ? ActionCoBx.Items[index] : Translate("My action");
-    Model->CurrentAction = &Model->AddAction(*Model->CurrentLayout, core::FileText(name));
+    std::string name = index >= 0 ? ActionCoBx.Items[index] : Translate("My action");
+    if (sender && !App().PromptText(Translate("New action"), Translate("Action name:"), name)) return;
+    name = core::FileText(name);
+    Model->CurrentAction = &Model->AddAction(*Model->CurrentLayout, name);
+    if (sender) {
+        ActionCoBx.Items.Add(name);
+        ActionCoBx.SetItemIndex(ActionCoBx.Items.Count() - 1);
+        ActionCoBxChange(sender);
+    }
     SaveMenu.SetEnabled(true);
 }
 
-void TMainForm::CopyToActionMenuClick(ui::Component* sender) {
-    ui::TTreeNode* node = CommandsTree.Selected();
+void TMainForm::DeleteBtnClick(ui::Component*) {
+    const int index = ActionCoBx.ItemIndex();
     TAction* action = Model ? Model->CurrentAction : nullptr;
-    if (!node || !action) return;
-    // Adding a trigger restarts the action's sequence.
-    if (node->Level() == 0) {
-        for (int i = 0; i < node->Count(); ++i) Model->AddTrigger(*action, *RecordOf(node->Item(i)));
-    } else {
-        Model->AddTrigger(*action, *RecordOf(node));
-    }
-    if (sender) RefreshActionPane();
+    if (index < 0 || !action) return;
+    const std::string text =
+        Translate("Are you sure you want to delete the action '") + action->Name + Translate("'?");
+    if (App().MessageBox(text, Translate("Delete action"), ui::mb::YesNo | ui::mb::IconQuestion) != ui::mrYes)
+        return;
+    Model->DeleteAction(*action);
+    ActionCoBx.Items.Delete(index);
+    ActionCoBx.SetItemIndex(-1);
+    ActionCoBxChange(nullptr);
+    SaveMenu.SetEnabled(true);
+}
+
+void TMainForm::RenameBtnClick(ui::Component*) {
+    const int index = ActionCoBx.ItemIndex();
+    TAction* action = Model ? Model->CurrentAction : nullptr;
+    if (index < 0 || !action) return;
+    std::string name = action->Name;
+    if (!App().PromptText(Translate("Rename action"), Translate("Action name:"), name)) return;
+    name = core::FileText(name);
+    if (name == action->Name) return;
+    action->Name = name;
+    ActionCoBx.Items.Set(index, name);
+    ActionCoBx.SetItemIndex(index);
+    SaveMenu.SetEnabled(true);
+}
+
+// The redraw sets these controls from the action and so runs their clicks;
+// only a value that differs from the stored one is a change.
+void TMainForm::TriggeringRGrpClick(ui::Component*) {
+    SetActionValue(Model ? Model->CurrentAction : nullptr, &TAction::TrigEn, TriggeringRGrp.ItemIndex());
+}
+
+void TMainForm::TrigTypeRGrpClick(ui::Component*) {
+    SetActionValue(Model ? Model->CurrentAction : nullptr, &TAction::TrigType, TrigTypeRGrp.ItemIndex());
+}
+
+void TMainForm::AllAtOnceChBtnClick(ui::Component*) {
+    TAction* action = Model ? Model->CurrentAction : nullptr;
+    if (!action || refreshingPane_ || action->AllAtOnce == AllAtOnceChBtn.Checked()) return;
+    action->AllAtOnce = AllAtOnceChBtn.Checked();
+    SaveMenu.SetEnabled(true);
+}
+
+void TMainForm::SetActionValue(TAction* action, std::int32_t TAction::*field, int value) {
+    if (!action || refreshingPane_ || value < 0 || action->*field == value) return;
+    action->*field = value;
     SaveMenu.SetEnabled(true);
 }
 

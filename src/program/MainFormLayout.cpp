@@ -54,6 +54,8 @@ void TMainForm::LayOutControls() {
     TriggerTree.SetBounds(6, 6, 206, 168);
     TriggerTree.SetDragMode(ui::DragMode::Automatic);
     TriggerTree.SetImages(&CommandsImgList);
+    // Its labels name commands of the commands tree: renamed there only.
+    TriggerTree.SetReadOnly(true);
     TriggerTree.SetPopupMenu(&TriggerTreePopUpMenu);
     TriggeringRGrp.SetCaption("Triggering");
     TriggeringRGrp.Items.Assign({"Enabled", "Disabled"});
