@@ -46,6 +46,9 @@ wait_closed() { # TITLE
   fail "\"$1\" did not close"
 }
 
+# Before anything of the test runs: it waits until the prefix is idle.
+reset_registry
+
 # ---- The probe: a window of another program to bind a layout to ----
 mkfifo "$E2E_WORK/probe.in"
 wine "$PROBE" --at 700 600 "$PROBE_TITLE" <"$E2E_WORK/probe.in" >"$E2E_WORK/probe.out" 2>&1 &
@@ -72,7 +75,6 @@ ActCount=0
 EOF
 FILE=$(winepath -w "$E2E_WORK/layouts.orv" 2>/dev/null)
 
-reset_registry
 # No audio server to reach: the mixer cannot be opened.
 PULSE_SERVER="unix:$E2E_WORK/no-such-socket" orvane_start "$FILE"
 driver --timeout 30000 wait "$TITLE" || fail "no main window titled \"$TITLE\""
@@ -119,6 +121,7 @@ for index in 0 1 2 3 4 5; do
   shot "editor-${pages[$index]}"
 done
 # Without a mixer the volume page has no line and accepts as cancelled.
+driver select "$EDITOR" ActionTypeCoBx "Volume control"
 [ -z "$(read_driver items "$EDITOR" MixerLineCoBx)" ] || fail "mixer lines listed with no audio server"
 [ "$(read_driver enabled "$EDITOR" VolumeRBtn)" = "0" ] || fail "the volume option is enabled with no mixer"
 driver click "$EDITOR" AcceptBtn
