@@ -150,8 +150,8 @@ public:
     void CopyToActionMenuClick(ui::Component* sender);
     // With a sender, shows the layout manager; "Close" marks the
     // configuration changed. Then refills the layout box from the layouts,
-    // keeping the chosen one when it still exists, else the default layout,
-    // which becomes current when the current one was deleted.
+    // showing the current layout, which is the default one when the current
+    // one was deleted.
     void LayoutSetupMenuClick(ui::Component* sender);
     // Numbers every node's record by its place and gives each command its image.
     void RefreshCommandsTree();

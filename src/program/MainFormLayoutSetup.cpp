@@ -15,20 +15,20 @@ void TMainForm::LayoutSetupMenuClick(ui::Component* sender) {
         // Only "Close" keeps the edits as a change; the close box does not.
         if (layoutsForm_->ShowModal() == ui::mrOk) SaveMenu.SetEnabled(true);
     }
-    const int index = LayoutCoBx.ItemIndex();
-    const std::string chosen = index >= 0 ? LayoutCoBx.Items[index] : std::string();
     std::vector<std::string> names;
     names.reserve(Model->Layouts.size());
-    for (const auto& layout : Model->Layouts) names.push_back(layout->Name);
+    int shown = 0;
+    for (const auto& layout : Model->Layouts) {
+        // The box shows the layout the pane edits, by its place: a name may
+        // have changed here, or be shared by two layouts.
+        if (layout.get() == Model->CurrentLayout) shown = static_cast<int>(names.size());
+        names.push_back(layout->Name);
+    }
     LayoutCoBx.Items.Assign(std::move(names));
-    const int again = index >= 0 ? LayoutCoBx.Items.IndexOf(chosen) : -1;
-    LayoutCoBx.SetItemIndex(again >= 0 ? again : 0);
+    LayoutCoBx.SetItemIndex(shown);
     // Deleting the current layout made the default one current: the pane
     // shows it as if it had been chosen.
-    if (Model->CurrentLayout != current) {
-        LayoutCoBx.SetItemIndex(0);
-        LayoutCoBxChange(nullptr);
-    }
+    if (Model->CurrentLayout != current) LayoutCoBxChange(nullptr);
 }
 
 } // namespace orvane::program

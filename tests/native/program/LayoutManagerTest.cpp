@@ -149,6 +149,26 @@ TEST_F(LayoutManager, DeletingTheCurrentLayoutTakesItsActionsOutOfEveryTriggerAn
     EXPECT_TRUE(Main().SaveMenu.Enabled());
 }
 
+// The layout box keeps showing the layout the pane edits, even renamed to a
+// name another layout has.
+TEST_F(LayoutManager, TheLayoutBoxFollowsTheCurrentLayoutThroughARename) {
+    Manager().NewLayoutBtnClick(nullptr);
+    Manager().NewLayoutBtnClick(nullptr);
+    Model().Layouts[2]->Name = "Second";
+    Main().LayoutSetupMenuClick(nullptr);
+    Main().LayoutCoBx.UserSelect(2);
+    ASSERT_EQ(Model().CurrentLayout, Model().Layouts[2].get());
+    OpenManager([&](TLayoutsForm& m) {
+        m.LayoutList.UserSelect(m.LayoutList.Item(1));
+        m.LayoutNameEdBx.UserSetText("Default");
+        m.ApplyBtn.UserClicked();
+        m.CloseBtn.UserClicked();
+    });
+    EXPECT_EQ(Main().LayoutCoBx.Items.Items(), (std::vector<std::string>{"Default", "My layout", "Default"}));
+    EXPECT_EQ(Main().LayoutCoBx.ItemIndex(), 2);
+    EXPECT_EQ(Model().CurrentLayout, Model().Layouts[2].get());
+}
+
 TEST_F(LayoutManager, LayoutTextsSurviveASaveAndALoad) {
     platform.windows.AddWindow(std::string(250, 'T'));
     OpenManager([&](TLayoutsForm& m) {
