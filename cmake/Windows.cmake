@@ -57,6 +57,8 @@ foreach(script IN LISTS ORVANE_E2E_TESTS)
     ENVIRONMENT "ORVANE_BIN=${CMAKE_BINARY_DIR};ORVANE_SOURCE=${CMAKE_SOURCE_DIR}"
     RESOURCE_LOCK wineprefix TIMEOUT 120)
 endforeach()
+# Two starts of the program, one of them over an audio server of its own.
+set_tests_properties(e2e.layouts-and-editor PROPERTIES TIMEOUT 240)
 
 # ---- Keyboard hook library ---------------------------------------------------
 # keyhook.dll: the system loads it into every process that receives keys, so

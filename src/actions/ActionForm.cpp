@@ -1,6 +1,7 @@
 #include "actions/ActionForm.h"
 
 #include "actions/SystemKeys.h"
+#include "core/TextLimits.h"
 
 #include <initializer_list>
 #include <iterator>
@@ -85,10 +86,65 @@ void DisableAll(std::initializer_list<Control*> controls) {
     for (Control* control : controls) control->SetEnabled(false);
 }
 
+// The eight directions of a relative move, in the list's order: up, up-left,
+// up-right, left, right, down, down-left, down-right. Each is the upward or
+// the up-left arrow turned or mirrored.
+void DrawArrows(TImageList& arrows) {
+    using Rows = std::vector<std::string>;
+    const Rows up = {
+        ".......##.......", "......####......", ".....######.....", "....########....",
+        "...##########...", "..############..", "......####......", "......####......",
+        "......####......", "......####......", "......####......", "......####......",
+        "......####......", "......####......", "................", "................",
+    };
+    const Rows upLeft = {
+        "................", ".########.......", ".#######........", ".######.........",
+        ".#######........", ".########.......", ".###.#####......", ".##...#####.....",
+        ".#.....#####....", ".......######...", "........#####...", ".........####...",
+        "..........##....", "................", "................", "................",
+    };
+    auto mirror = [](Rows rows) {
+        for (std::string& row : rows) row.assign(row.rbegin(), row.rend());
+        return rows;
+    };
+    auto flip = [](Rows rows) { return Rows(rows.rbegin(), rows.rend()); };
+    auto turn = [](const Rows& rows) {
+        Rows turned(rows.size(), std::string(rows.size(), '.'));
+        for (std::size_t y = 0; y < rows.size(); ++y)
+            for (std::size_t x = 0; x < rows.size(); ++x) turned[x][y] = rows[y][x];
+        return turned;
+    };
+    arrows.SetSize(16, 16);
+    arrows.SetCount(8);
+    arrows.SetPalette({{'#', 0x800000}});
+    const Rows pictures[] = {up,         upLeft, mirror(upLeft),       turn(up),
+                             mirror(turn(up)), flip(up), flip(upLeft), flip(mirror(upLeft))};
+    for (int index = 0; index < 8; ++index) arrows.SetPicture(index, pictures[index]);
+}
+
+// The lines of a text file: CR LF, LF or CR end a line, as a list loaded from
+// a file splits them.
+std::vector<std::string> LinesOf(const std::vector<std::uint8_t>& bytes) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = static_cast<char>(bytes[i]);
+        if (c != '\r' && c != '\n') {
+            line += c;
+            continue;
+        }
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        lines.push_back(std::move(line));
+        line.clear();
+    }
+    if (!line.empty()) lines.push_back(std::move(line));
+    return lines;
+}
+
 } // namespace
 
-TActionForm::TActionForm(Application& app, platform::WindowSystem& windows)
-    : TForm(app, "ActionForm"), windows_(windows) {
+TActionForm::TActionForm(Application& app, ActionFormServices services)
+    : TForm(app, "ActionForm"), services_(services), windows_(services.windows) {
     SetCaption("Action setup");
     SetBorderStyle(FormBorderStyle::Dialog);
     SetPosition(FormPosition::ScreenCenter);
@@ -123,8 +179,7 @@ TActionForm::TActionForm(Application& app, platform::WindowSystem& windows)
     CancelBtn.SetModalResult(mrCancel);
     Place(HelpBtn, "&Help", 285, 294, 75, 25);
 
-    ArrowsImgList.SetSize(16, 16);
-    ArrowsImgList.SetCount(8);
+    DrawArrows(ArrowsImgList);
     CursorPosTimer.SetEnabled(false);
     CursorPosTimer.SetInterval(100);
     OpenDialog.Filter = "Executable files (*.exe; *.com; *.bat)|*.exe; *.com; *.bat|All files (*.*)|*.*";
@@ -136,25 +191,82 @@ TActionForm::TActionForm(Application& app, platform::WindowSystem& windows)
                                  &OSDRBtn})
         option->OnClick = Handler(this, &TActionForm::OptionRBtnClick);
     TryFirstChBx.OnClick = Handler(this, &TActionForm::TryFirstChBxClick);
+    ActionTypeCoBx.OnDrawItem = Handler(this, &TActionForm::ActionTypeCoBxDrawItem);
+    RelativeMoveCoBx.OnDrawItem = Handler(this, &TActionForm::RelativeMoveCoBxDrawItem);
+    CursorPosTimer.OnTimer = Handler(this, &TActionForm::CursorPosTimerTimer);
+    OnKeyDown = Handler(this, &TActionForm::FormKeyDown);
+    BrowseBtn.OnClick = Handler(this, &TActionForm::BrowseBtnClick);
+    FileNameEdBx.OnChange = Handler(this, &TActionForm::FileNameEdBxChange);
+    for (TComboBox* windowList : {&DestinationWndCoBx, &TryFirstCoBx}) {
+        windowList->OnDropDown = Handler(this, &TActionForm::WindowListDropDown);
+        windowList->OnExit = Handler(this, &TActionForm::WindowListExit);
+    }
+    UserMsgCoBx.OnClick = Handler(this, &TActionForm::UserMsgCoBxClick);
+    wParamEdBx.OnKeyPress = Handler(this, &TActionForm::HexEdBxKeyPress);
+    lParamEdBx.OnKeyPress = Handler(this, &TActionForm::HexEdBxKeyPress);
+    AcceptBtn.OnClick = Handler(this, &TActionForm::AcceptBtnClick);
 }
 
-// The message names to choose from, and the system key list in the system's
-// language (never translated). The user message list, the mixer lines and
-// the screen's size for the position boxes are not read here yet.
 void TActionForm::FormCreate(Component*) {
     std::vector<std::string> names;
-    for (const std::string& line : WinMsgListBox.Items.Items()) names.push_back(line.substr(0, line.find('=')));
+    for (const std::string& line : WinMsgListBox.Items.Items()) names.push_back(MessageName(line));
     WinMsgCoBx.Items.Assign(std::move(names));
 
+    LoadUserMessages();
+
+    // In the system's language, never translated.
     std::vector<std::string> keys;
     for (int index = 0; index < kSystemKeyCount; ++index) keys.push_back(SystemKeyName(windows_, index));
     SystemKeysCoBx.Items.Assign(std::move(keys));
 
-    // What every translation resets: the first type and each list's first item.
-    SelectType(0);
-    for (TComboBox* box :
-         {&ClickTypeCoBx, &RelativeMoveCoBx, &WinMsgCoBx, &VolumeCoBx, &SystemKeysCoBx, &ShutDownCoBx, &WindowStateCoBx})
-        box->SetItemIndex(0);
+    ListMixerLines();
+
+    if (services_.screen) {
+        const platform::ScreenSize screen = services_.screen->Resolution();
+        XPosUpDown.SetMax(screen.width);
+        YPosUpDown.SetMax(screen.height);
+    }
+    LangAfterTranslation(nullptr);
+}
+
+// A missing file is an empty list; so is one too large to be a list of
+// messages or one that cannot be read.
+void TActionForm::LoadUserMessages() {
+    if (!services_.files) return;
+    const std::string path = services_.programFolder + kUserMessageFile;
+    if (!services_.files->FileExists(path)) return;
+    const auto read = services_.files->Read(path);
+    if (read.error || read.value.size() > kMaxUserMessageFileSize) return;
+    std::vector<std::string> lines = LinesOf(read.value);
+    std::vector<std::string> names;
+    for (const std::string& line : lines) names.push_back(MessageName(line));
+    UserMsgListBox.Items.Assign(std::move(lines));
+    UserMsgCoBx.Items.Assign(std::move(names));
+}
+
+// The lines the volume actions can name, master first; for each, the slots of
+// its volume and (or -1) mute controls, at the line's index.
+void TActionForm::ListMixerLines() {
+    TMidiMixer* mixer = services_.mixer;
+    if (!mixer) return;
+    mixer->SetActive(true);
+    if (!mixer->Active()) return;
+    std::vector<std::string> lines;
+    std::vector<int> volumeSlots, muteSlots;
+    for (unsigned slot : {2u, 0u, 12u, 6u, 10u, 14u, 16u, 18u}) {
+        if (!mixer->HasControl(slot)) continue;
+        lines.push_back(core::FileText(mixer->ControlName(slot)));
+        volumeSlots.push_back(static_cast<int>(slot));
+        muteSlots.push_back(mixer->HasControl(slot + 1) ? static_cast<int>(slot + 1) : -1);
+    }
+    if (services_.mixerVolumeSlots) *services_.mixerVolumeSlots = volumeSlots;
+    if (services_.mixerMuteSlots) *services_.mixerMuteSlots = muteSlots;
+    if (lines.empty()) return;
+    MixerLineCoBx.Items.Assign(std::move(lines));
+    MixerLineCoBx.SetItemIndex(0);
+    VolumeCoBx.SetItemIndex(0);
+    for (Control* c : std::initializer_list<Control*>{&VolumeRBtn, &VolumeCoBx, &VolIncrementBar, &MuteRBtn})
+        c->SetEnabled(true);
 }
 
 TPanel* TActionForm::PageOf(int type) {
@@ -166,49 +278,6 @@ TPanel* TActionForm::PageOf(int type) {
 void TActionForm::SelectType(int type) {
     ActionTypeCoBx.SetItemIndex(type);
     ActionTypeCoBxClick(nullptr);
-}
-
-void TActionForm::ActionTypeCoBxClick(Component*) {
-    const int type = ActionTypeCoBx.ItemIndex();
-    const bool toWindow = type == 0 || type == 3;
-    for (Control* c : std::initializer_list<Control*>{&DestinationWndLbl, &DestinationWndCoBx, &KeepActiveChBx})
-        c->SetEnabled(toWindow);
-    DestinationWndCoBx.SetColor(toWindow ? clWindow : clBtnFace);
-    TPanel* shown = PageOf(type);
-    for (Control* page : DetailsGrpBx.Controls()) page->SetVisible(page == shown);
-}
-
-void TActionForm::OptionRBtnClick(Component* sender) {
-    struct Option {
-        TRadioButton& radio;
-        std::initializer_list<Control*> controls;
-    };
-    const Option options[] = {
-        {SystemKeyRBtn, {&SystemKeysCoBx}},
-        {ParticularKeyRBtn, {&ParticularKeyEdBx}},
-        {ClickRBtn, {&ClickTypeCoBx, &DoubleClickChBtn}},
-        {RelativeMoveRBtn, {&RelativeMoveCoBx, &AccelerationLbl, &AccelBar, &MaxLbl}},
-        {AbsoluteMoveRBtn, {&XPositionEdBx, &XPosUpDown, &YPositionEdBx, &YPosUpDown}},
-        {WinMsgRBtn, {&WinMsgCoBx}},
-        {UserMsgRBtn, {&UserMsgCoBx}},
-        {VolumeRBtn, {&VolumeCoBx, &VolIncrementBar}},
-        {MuteRBtn, {}},
-        {ShutDownRBtn, {&ShutDownCoBx}},
-        {WindowStateRBtn, {&WindowStateCoBx}},
-        {OSDRBtn, {&OSDCoBx}},
-    };
-    // The options of one page are siblings; the other pages keep their state.
-    const auto* clicked = dynamic_cast<const Control*>(sender);
-    if (!clicked) return;
-    for (const Option& option : options)
-        if (option.radio.Parent() == clicked->Parent())
-            for (Control* c : option.controls) c->SetEnabled(option.radio.Checked());
-}
-
-void TActionForm::TryFirstChBxClick(Component*) {
-    const bool on = TryFirstChBx.Checked();
-    TryFirstCoBx.SetEnabled(on);
-    TryFirstCoBx.SetColor(on ? clWindow : clBtnFace);
 }
 
 void TActionForm::BuildTapKeyPanel() {

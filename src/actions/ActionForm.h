@@ -7,6 +7,10 @@
 // What the dialog sets up is one action description (actions/ActionText.h):
 // BuildActionDescription writes it from the visible page, and
 // LoadActionDescription sets the controls from one.
+#include "actions/MidiMixer.h"
+#include "platform/FileSystem.h"
+#include "platform/MouseInput.h"
+#include "platform/Screen.h"
 #include "platform/WindowSystem.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
@@ -21,10 +25,50 @@
 
 namespace orvane::actions {
 
+class TLayoutsForm;
+
+// What the editor reaches outside itself. Whatever is absent is simply not
+// there: no user message list, no mixer lines, no window lists.
+struct ActionFormServices {
+    explicit ActionFormServices(platform::WindowSystem& system) : windows(system) {}
+
+    // Names the keys of the system key list.
+    platform::WindowSystem& windows;
+    // The cursor's place, for the position boxes.
+    platform::MouseInput* mouse = nullptr;
+    // Bounds the position boxes.
+    platform::Screen* screen = nullptr;
+    // Reads "MyMsgList.txt" from the program's folder (with its final "\").
+    platform::FileSystem* files = nullptr;
+    std::string programFolder;
+    // The main window's mixer and its tables of the slots behind each listed
+    // line, which the executor reads.
+    TMidiMixer* mixer = nullptr;
+    std::vector<int>* mixerVolumeSlots = nullptr;
+    std::vector<int>* mixerMuteSlots = nullptr;
+    // The main window's pictures of the action types.
+    const ui::TImageList* actionImages = nullptr;
+    // Its running windows tree fills the window lists.
+    TLayoutsForm* layouts = nullptr;
+};
+
+// The user's list of named messages, beside the program.
+inline constexpr const char* kUserMessageFile = "MyMsgList.txt";
+// Its lines are read whole; a file larger than this is not a message list.
+inline constexpr std::size_t kMaxUserMessageFileSize = 1 << 20;
+
+// The name part of a message list's line: the text before its first "=";
+// empty when it has none, so that such a line is never found by name.
+inline std::string MessageName(const std::string& line) {
+    const auto equals = line.find('=');
+    return equals == std::string::npos ? std::string() : line.substr(0, equals);
+}
+
 class TActionForm : public ui::TForm {
 public:
-    // The system names the keys of the system key list.
-    TActionForm(ui::Application& app, platform::WindowSystem& windows);
+    TActionForm(ui::Application& app, ActionFormServices services);
+    TActionForm(ui::Application& app, platform::WindowSystem& windows)
+        : TActionForm(app, ActionFormServices{windows}) {}
 
     // The description the visible page sets up; empty when no page is shown.
     std::string BuildActionDescription() const;
@@ -40,6 +84,29 @@ public:
     // Each option of a page enables its own controls and disables the others'.
     void OptionRBtnClick(ui::Component* sender);
     void TryFirstChBxClick(ui::Component* sender);
+    // What every translation resets: the first type and each list's first item.
+    void LangAfterTranslation(ui::Component* sender);
+    void ActionTypeCoBxDrawItem(ui::Component* sender, ui::TCanvas& canvas, int index, ui::Rect rect,
+                                unsigned state);
+    void RelativeMoveCoBxDrawItem(ui::Component* sender, ui::TCanvas& canvas, int index, ui::Rect rect,
+                                  unsigned state);
+    void CursorPosTimerTimer(ui::Component* sender);
+    // F2 anywhere takes the cursor's place into the absolute position boxes.
+    void FormKeyDown(ui::Component* sender, ui::Key& key, ui::ShiftState shift);
+    void BrowseBtnClick(ui::Component* sender);
+    // The suspend box applies to programs only; its tick stays as it is.
+    void FileNameEdBxChange(ui::Component* sender);
+    // Fills the window list from the layout manager's tree of all windows,
+    // owned windows indented by three blanks.
+    void WindowListDropDown(ui::Component* sender);
+    // A chosen owned window keeps its title without the indent.
+    void WindowListExit(ui::Component* sender);
+    void UserMsgCoBxClick(ui::Component* sender);
+    // Only hexadecimal digits and the backspace reach the parameter boxes.
+    void HexEdBxKeyPress(ui::Component* sender, char& key);
+    // Closes with OK when the visible page is set up, else says what is
+    // missing; the volume page without a mixer line closes as cancelled.
+    void AcceptBtnClick(ui::Component* sender);
 
     ui::TLabel ActionTypeLbl{*this, "ActionTypeLbl"};
     ui::TComboBox ActionTypeCoBx{*this, "ActionTypeCoBx"};
@@ -130,7 +197,15 @@ public:
     ui::TOpenDialog OpenDialog{*this, "OpenDialog"};
 
 private:
+    ActionFormServices services_;
     platform::WindowSystem& windows_;
+
+    void LoadUserMessages();
+    void ListMixerLines();
+    void DrawImageItem(ui::TCanvas& canvas, const ui::TImageList* images, int index, const std::string& text,
+                       ui::Rect rect, unsigned state);
+    // The caption of an option that is not set up, as the question asks it.
+    void RefuseAccept(const std::string& caption);
 
     // The page shown for an entry of ActionTypeCoBx.
     ui::TPanel* PageOf(int type);

@@ -64,6 +64,13 @@ void Configuration::DeleteAction(TAction& action) {
     std::erase_if(layout.Actions, [&](const auto& owned) { return owned.get() == &action; });
 }
 
+void Configuration::DeleteLayout(TLayout& layout) {
+    if (&layout == &DefaultLayout()) return;
+    while (!layout.Actions.empty()) DeleteAction(*layout.Actions.back());
+    if (CurrentLayout == &layout) CurrentLayout = &DefaultLayout();
+    std::erase_if(Layouts, [&](const auto& owned) { return owned.get() == &layout; });
+}
+
 void Configuration::AddTrigger(TAction& action, TCommand& command) {
     action.Triggers.push_back(&command);
     action.TrigPos = 0;

@@ -99,6 +99,10 @@ public:
     // Removes the action from its layout and from every command's
     // TriggeredActions, then frees it.
     void DeleteAction(TAction& action);
+    // Deletes every action of a layout as DeleteAction does, then the layout.
+    // When it was the current layout the default one becomes current, so
+    // that nothing keeps pointing at it. The default layout stays.
+    void DeleteLayout(TLayout& layout);
 
     // Appends a trigger and restarts the action's sequence.
     void AddTrigger(TAction& action, TCommand& command);

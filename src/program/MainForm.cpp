@@ -34,6 +34,7 @@ TMainForm::TMainForm(ui::Application& app, MainServices services)
       TrayIcon(*this, "TrayIcon", services.platform.tray),
       ClientSocket(services.platform.sockets, app),
       KeyHookFileSrc(*this, "KeyHookFileSrc", services.platform.files, services.platform.clock),
+      MidiMixer(this, services.platform.mixer, app, false, -2),
       platform_(services.platform), store_(services.store), ComPort(services.serialPorts) {
     // The title with the version comes at creation; until then a second copy
     // looking for that title cannot mistake this window for the first copy.
@@ -83,6 +84,8 @@ void TMainForm::BindHandlers() {
     TestOriginMenu.OnClick = Handler(this, &TMainForm::TestOriginMenuClick);
     LayoutCoBx.OnChange = Handler(this, &TMainForm::LayoutCoBxChange);
     ActionCoBx.OnChange = Handler(this, &TMainForm::ActionCoBxChange);
+    LayoutSetupMenu.OnClick = Handler(this, &TMainForm::LayoutSetupMenuClick);
+    ManageLayoutsBtn.OnClick = Handler(this, &TMainForm::LayoutSetupMenuClick);
     // Serial data sequences and recognition. Serial events come from outside,
     // so they pass the dispatch point like a timer's tick.
     ComPort.OnRxChar = [this](input::TComPort*, int inQue) {

@@ -4,6 +4,7 @@
 // whole program shares (timers, image lists, file dialogs, the tray icon,
 // the sockets). The constructor gives everything its design state; the
 // handlers live in their own files, one concern each.
+#include "actions/MidiMixer.h"
 #include "config/ConfigTarget.h"
 #include "core/Model.h"
 #include "program/SplashForm.h"
@@ -147,8 +148,10 @@ public:
     // The selected command, or every command of the selected remote, becomes
     // a trigger of the current action. With a sender the pane is redrawn.
     void CopyToActionMenuClick(ui::Component* sender);
-    // Refills the layout box from the layouts, keeping the chosen one when it
-    // still exists, else the default layout.
+    // With a sender, shows the layout manager; "Close" marks the
+    // configuration changed. Then refills the layout box from the layouts,
+    // showing the current layout, which is the default one when the current
+    // one was deleted.
     void LayoutSetupMenuClick(ui::Component* sender);
     // Numbers every node's record by its place and gives each command its image.
     void RefreshCommandsTree();
@@ -226,6 +229,11 @@ public:
     // window exists. Declared before the library's handle, so that the
     // library is freed before its file is deleted.
     input::TFileSource KeyHookFileSrc;
+    // Closed until the action editor opens it and lists its lines.
+    actions::TMidiMixer MidiMixer;
+    // For each line of the action editor's mixer line box, the slot of its
+    // volume control and of its mute control (-1 without one).
+    std::vector<int> MixerVolumeSlots, MixerMuteSlots;
 
     // ---- Main menu ----
     ui::TMainMenu MainMenu{*this, "MainMenu"};

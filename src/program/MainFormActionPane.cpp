@@ -166,19 +166,4 @@ void TMainForm::SetActionValue(TAction* action, std::int32_t TAction::*field, in
     SaveMenu.SetEnabled(true);
 }
 
-void TMainForm::LayoutSetupMenuClick(ui::Component*) {
-    if (!Model) return;
-    const int index = LayoutCoBx.ItemIndex();
-    const std::string chosen = index >= 0 ? LayoutCoBx.Items[index] : std::string();
-    std::vector<std::string> names;
-    names.reserve(Model->Layouts.size());
-    for (const auto& layout : Model->Layouts) names.push_back(layout->Name);
-    LayoutCoBx.Items.Assign(std::move(names));
-    const int again = index >= 0 ? LayoutCoBx.Items.IndexOf(chosen) : -1;
-    LayoutCoBx.SetItemIndex(again >= 0 ? again : 0);
-    const bool currentExists = std::any_of(Model->Layouts.begin(), Model->Layouts.end(),
-                                           [&](const auto& layout) { return layout.get() == Model->CurrentLayout; });
-    if (!currentExists) LayoutCoBxChange(nullptr);
-}
-
 } // namespace orvane::program

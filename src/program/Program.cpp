@@ -16,7 +16,7 @@ Program::Program(ui::Application& app, platform::Platform platform, platform::Se
 void Program::Start() {
     app_.SetTitle(kProductName);
     main_ = &app_.CreateForm<TMainForm>(MainServices{platform_, store_, serialPorts_});
-    layouts_ = &app_.CreateForm<actions::TLayoutsForm>();
+    layouts_ = &app_.CreateForm<actions::TLayoutsForm>(&platform_.windows);
     settings_ = &app_.CreateForm<settings::TSettingsForm>(store_, main_->ClientSocket, main_->ServerSocket,
                                                           platform_.shell.ExecutablePath(),
                                                           [this] { main_->SwitchOrigins(false); });
@@ -25,7 +25,18 @@ void Program::Start() {
     settings_->OnLogEnabledChange = [this](bool enabled) { main_->LogEnabled = enabled; };
     settings_->AttachSoundPlayer(platform_.sounds);
     settings_->OnOSDFontChange = [this](const ui::TFont& font) { main_->OSDFont = font; };
-    action_ = &app_.CreateForm<actions::TActionForm>(platform_.windows);
+    const std::string exe = platform_.shell.ExecutablePath();
+    actions::ActionFormServices editor(platform_.windows);
+    editor.mouse = &platform_.mouse;
+    editor.screen = &platform_.screen;
+    editor.files = &platform_.files;
+    editor.programFolder = exe.substr(0, exe.find_last_of("\\/:") + 1);
+    editor.mixer = &main_->MidiMixer;
+    editor.mixerVolumeSlots = &main_->MixerVolumeSlots;
+    editor.mixerMuteSlots = &main_->MixerMuteSlots;
+    editor.actionImages = &main_->ActionsImgList;
+    editor.layouts = layouts_;
+    action_ = &app_.CreateForm<actions::TActionForm>(editor);
     main_->AttachActionForm(*action_);
     aver_ = &app_.CreateForm<input::TAVerForm>();
     testOrigin_ = &app_.CreateForm<input::TTestOriginForm>();

@@ -20,6 +20,8 @@
 //   check WINDOW CONTROL on|off        clicks a check box when its state differs
 //   select WINDOW CONTROL TEXT|#N      combo box, list box, list view or tab item,
 //                                      or a radio group's button
+//   dropdown WINDOW CONTROL            opens a combo box's list and closes it again,
+//                                      as a user looking at the choices would
 //   setpos WINDOW CONTROL N            an up-down's or track bar's position, as
 //                                      its arrows or thumb set it
 //   selectnode WINDOW CONTROL A/B/C    a tree node by the texts of its path
@@ -529,6 +531,11 @@ int main(int argc, char** argv) {
         if (want != checked) SendMessageA(control, BM_CLICK, 0, 0);
     } else if (command == "select") {
         Select(control, arg(3));
+    } else if (command == "dropdown") {
+        if (KindOf(control) != Kind::Combo) Fail("not a combo box");
+        // The box tells its parent (CBN_DROPDOWN) before the list shows.
+        SendMessageA(control, CB_SHOWDROPDOWN, TRUE, 0);
+        SendMessageA(control, CB_SHOWDROPDOWN, FALSE, 0);
     } else if (command == "setpos" && KindOf(control) == Kind::TrackBar) {
         int position = std::atoi(arg(3).c_str());
         SendMessageA(control, TBM_SETPOS, TRUE, position);

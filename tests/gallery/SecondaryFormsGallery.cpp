@@ -18,7 +18,10 @@ RegisterGalleryForm Register(const char* name) {
     return RegisterGalleryForm(name, [](GalleryContext& c) -> ui::TForm& { return c.app.CreateForm<T>(); });
 }
 
-const RegisterGalleryForm layouts = Register<actions::TLayoutsForm>("LayoutsForm");
+// Its running windows tree shows the desktop's windows.
+const RegisterGalleryForm layouts("LayoutsForm", [](GalleryContext& c) -> ui::TForm& {
+    return c.app.CreateForm<actions::TLayoutsForm>(&c.platform.windows);
+});
 const RegisterGalleryForm action("ActionForm", [](GalleryContext& c) -> ui::TForm& {
     return c.app.CreateForm<actions::TActionForm>(c.platform.windows);
 });
