@@ -24,6 +24,7 @@ void Program::Start() {
     // Logging follows the dialog's log file setting from the next press on.
     settings_->OnLogEnabledChange = [this](bool enabled) { main_->LogEnabled = enabled; };
     settings_->OnOSDFontChange = [this](const ui::TFont& font) { main_->OSDFont = font; };
+    settings_->OnCopyDDELinkInfo = [this] { main_->CopyDDELinkInfo(); };
     action_ = &app_.CreateForm<actions::TActionForm>(platform_.windows);
     main_->AttachActionForm(*action_);
     aver_ = &app_.CreateForm<input::TAVerForm>();

@@ -293,6 +293,7 @@ void TSettingsForm::BindHandlers() {
     TCPCommandsDataChBx.OnClick = Handler(this, &TSettingsForm::TCPCommandsDataChBxClick);
     TCPActionDescriptionChBx.OnClick = Handler(this, &TSettingsForm::TCPActionDescriptionChBxClick);
     TCPServerPortEdBx.OnChange = Handler(this, &TSettingsForm::TCPServerPortEdBxChange);
+    CopyDDELinkInfoBtn.OnClick = Handler(this, &TSettingsForm::CopyDDELinkInfoBtnClick);
 }
 
 } // namespace orvane::settings

@@ -1,7 +1,9 @@
 #pragma once
 // Every platform service as an in-memory fake, bundled the way the program
 // receives the real ones.
+#include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
+#include "fakes/FakeDde.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeKeyboardInput.h"
 #include "fakes/FakeLibraries.h"
@@ -34,8 +36,10 @@ struct FakePlatform {
     FakeMouseInput mouse;
     FakeProcesses processes;
     FakeScreen screen;
+    FakeDde dde;
+    FakeClipboard clipboard;
 
-    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen}; }
+    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen, dde, clipboard}; }
 };
 
 } // namespace orvane::fakes

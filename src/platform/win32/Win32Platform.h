@@ -1,7 +1,9 @@
 #pragma once
 // Owns the Win32 implementation of every platform service.
 #include "platform/Platform.h"
+#include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Dde.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32KeyboardInput.h"
 #include "platform/win32/Win32Libraries.h"
@@ -33,8 +35,10 @@ struct Win32Platform {
     Win32MouseInput mouse;
     Win32Processes processes;
     Win32Screen screen;
+    Win32Dde dde;
+    Win32Clipboard clipboard;
 
-    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen}; }
+    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen, dde, clipboard}; }
 };
 
 } // namespace orvane::platform::win32
