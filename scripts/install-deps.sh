@@ -18,6 +18,8 @@ have_pkg wine32:i386 || need+=(wine wine32:i386)
 have_cmd Xvfb || need+=(xvfb)
 have_cmd xauth || need+=(xauth)
 have_cmd socat || need+=(socat)
+# The network peers of some end-to-end tests.
+have_cmd python3 || need+=(python3)
 have_cmd xdotool || need+=(xdotool)
 have_cmd import || need+=(imagemagick)
 have_cmd file || need+=(file)

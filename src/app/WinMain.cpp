@@ -21,6 +21,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     serialPorts.SetErrorSink([&app](const std::exception& failure) { app.HandleException(failure); });
     // And what gets past a socket event's dispatch.
     platform.sockets.SetErrorSink([&app](const std::exception& failure) { app.HandleException(failure); });
+    platform.dde.SetErrorSink([&app](const std::exception& failure) { app.HandleException(failure); });
 
     program::Program program(app, platform.Services(), serialPorts);
     // A failure while starting is shown like any other; the program goes on

@@ -3,7 +3,9 @@
 // these interfaces. The Win32 implementations live in platform/win32, the
 // in-memory fakes in tests/fakes. A new service is one more interface here,
 // one more member below, one Win32 class and one fake.
+#include "platform/Clipboard.h"
 #include "platform/Clock.h"
+#include "platform/Dde.h"
 #include "platform/FileSystem.h"
 #include "platform/KeyboardInput.h"
 #include "platform/Libraries.h"
@@ -37,6 +39,8 @@ struct Platform {
     Processes& processes;
     Screen& screen;
     SoundPlayer& sounds;
+    Dde& dde;
+    Clipboard& clipboard;
 };
 
 } // namespace orvane::platform

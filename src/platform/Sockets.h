@@ -6,9 +6,8 @@
 // thread. A call that fails at once gives the system's error number and its
 // own name. Numbers and event bits have Winsock's values.
 //
-// A listening socket belongs beside Connect: one more call that binds and
-// listens, whose Accept events each give a SocketConnection like the ones
-// Connect makes.
+// A listening socket (Listen) announces each waiting client with an Accept
+// event; Accept then gives a SocketConnection like the ones Connect makes.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -27,6 +26,7 @@ inline constexpr SocketError ConnectionReset = 10054;   // WSAECONNRESET
 inline constexpr SocketError NotConnected = 10057;      // WSAENOTCONN
 inline constexpr SocketError TimedOut = 10060;          // WSAETIMEDOUT
 inline constexpr SocketError ConnectionRefused = 10061; // WSAECONNREFUSED
+inline constexpr SocketError AddressInUse = 10048;      // WSAEADDRINUSE
 inline constexpr SocketError HostNotFound = 11001;      // WSAHOST_NOT_FOUND
 } // namespace socket_error
 
@@ -43,7 +43,7 @@ enum class SocketEvent : std::uint32_t {
 
 // A call that failed at once: the system's error and the call's name
 // ("WSAStartup", "WSAAsyncGetHostByName", "socket", "WSAAsyncSelect",
-// "connect", "ioctlsocket", "recv", "send").
+// "connect", "ioctlsocket", "recv", "send", "bind", "listen", "accept").
 struct SocketFailure {
     SocketError error = 0;
     std::string api;
@@ -80,6 +80,17 @@ public:
     virtual SocketResult<std::size_t> Send(std::string_view bytes) = 0;
 };
 
+// A listening socket, closed (closesocket) when destroyed; the connections
+// it gave stay open. Its handler gets Accept events.
+class SocketListener {
+public:
+    virtual ~SocketListener() = default;
+
+    // One accept: the connection of the next waiting client, whose events go
+    // to onEvent. A null value with no failure when none is waiting.
+    virtual SocketResult<std::unique_ptr<SocketConnection>> Accept(SocketEventHandler onEvent) = 0;
+};
+
 class Sockets {
 public:
     virtual ~Sockets() = default;
@@ -92,6 +103,10 @@ public:
     // event once it may send. onEvent runs on the user-interface thread.
     virtual SocketResult<std::unique_ptr<SocketConnection>> Connect(const std::string& host, std::uint16_t port,
                                                                     SocketEventHandler onEvent) = 0;
+    // Listens on port of every local address, without blocking (socket,
+    // bind, listen, WSAAsyncSelect). onAccept runs on the user-interface
+    // thread with Accept each time clients are waiting.
+    virtual SocketResult<std::unique_ptr<SocketListener>> Listen(std::uint16_t port, SocketEventHandler onAccept) = 0;
     // The system's text for an error number, without a line end or a final stop.
     virtual std::string ErrorText(SocketError error) const = 0;
 };

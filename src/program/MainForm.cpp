@@ -33,6 +33,8 @@ TMainForm::TMainForm(ui::Application& app, MainServices services)
     : TForm(app, "MainForm"),
       TrayIcon(*this, "TrayIcon", services.platform.tray),
       ClientSocket(services.platform.sockets, app),
+      ServerSocket(services.platform.sockets, app),
+      RemoteControlData(services.platform.dde),
       KeyHookFileSrc(*this, "KeyHookFileSrc", services.platform.files, services.platform.clock),
       MidiMixer(this, services.platform.mixer, app, false, -2),
       platform_(services.platform), store_(services.store), ComPort(services.serialPorts) {
@@ -101,6 +103,11 @@ void TMainForm::BindHandlers() {
     UIRTimer.OnTimer = Handler(this, &TMainForm::UIRTimerTimer);
     BestBuyTimer.OnTimer = Handler(this, &TMainForm::BestBuyTimerTimer);
     ClientSocket.OnRead = Handler(this, &TMainForm::ClientSocketRead);
+    ServerSocket.OnClientConnect = Handler(this, &TMainForm::ServerSocketClientConnect);
+    ServerSocket.OnClientDisconnect = Handler(this, &TMainForm::ServerSocketClientDisconnect);
+    ServerSocket.OnClientRead = Handler(this, &TMainForm::ServerSocketClientRead);
+    RemoteControlData.OnOpen = Handler(this, &TMainForm::RemoteControlDataOpen);
+    RemoteControlData.OnClose = Handler(this, &TMainForm::RemoteControlDataClose);
     ClientSocket.OnError = [this](ui::Component* sender, input::TErrorEvent errorEvent, int& errorCode) {
         ClientSocketError(sender, errorEvent, errorCode);
     };

@@ -9,6 +9,7 @@
 #include "core/Model.h"
 #include "program/SplashForm.h"
 #include "feedback/Encryption.h"
+#include "feedback/DdeServer.h"
 #include "feedback/ServerSocket.h"
 #include "feedback/TrayFlash.h"
 #include "feedback/TrayIcon.h"
@@ -225,6 +226,8 @@ public:
     feedback::TArnEncryption ArnEncryption;
     input::TClientSocket ClientSocket;
     feedback::TServerSocket ServerSocket;
+    // The DDE service with its item "OrvaneDDEServer".
+    feedback::TDdeEventServer RemoteControlData;
     // The keyboard hook library, written out to a temporary file while the
     // window exists. Declared before the library's handle, so that the
     // library is freed before its file is deleted.
@@ -409,6 +412,14 @@ public:
     // Announces a recognised command and the action it fired (or none): its
     // sound, the on-screen display, DDE and TCP/IP (MainFormPublishing.cpp).
     void PublishRecognizedCommand(TCommand& command, TAction* action);
+    // The event channels' handlers (MainFormPublishing.cpp).
+    void RemoteControlDataOpen(ui::Component* sender);
+    void RemoteControlDataClose(ui::Component* sender);
+    void ServerSocketClientConnect(ui::Component* sender);
+    void ServerSocketClientDisconnect(ui::Component* sender);
+    void ServerSocketClientRead(ui::Component* sender);
+    // "Copy DDE link information to clipboard" of the settings dialog.
+    void CopyDDELinkInfo();
 
 private:
     // The command's named sound, when "Play sounds" is on.

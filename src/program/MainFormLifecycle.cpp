@@ -62,6 +62,10 @@ void TMainForm::FormCreate(ui::Component* sender) {
     if (!sender && !ReadSettingBool("Multiple instances")) EndRunningCopy(platform_.windows, ProgramTitle(), 0);
     SetCaption(ProgramTitle());
     TrayIcon.SetHint(ProgramTitle());
+    // Other programs find the DDE service from here to the end of the run.
+    // Not before: a conversation opened while the splash let messages run
+    // would be forgotten by the reset above.
+    if (sender) RemoteControlData.Register(feedback::DdeServiceName(platform_.shell.ExecutablePath()));
 }
 
 void TMainForm::CreateModel() {

@@ -37,6 +37,7 @@ void Program::Start() {
     editor.actionImages = &main_->ActionsImgList;
     editor.layouts = layouts_;
     action_ = &app_.CreateForm<actions::TActionForm>(editor);
+    settings_->OnCopyDDELinkInfo = [this] { main_->CopyDDELinkInfo(); };
     main_->AttachActionForm(*action_);
     aver_ = &app_.CreateForm<input::TAVerForm>();
     testOrigin_ = &app_.CreateForm<input::TTestOriginForm>();

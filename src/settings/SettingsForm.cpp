@@ -368,14 +368,19 @@ void TSettingsForm::TCPActionDescriptionChBxClick(Component*) {
 }
 
 void TSettingsForm::TCPServerPortEdBxChange(Component*) {
-    // A listening socket cannot change its port, so it stops for the change.
-    // It listens again only if it listened before: during the start-up load
-    // it does not, and the TCP/IP flags decide when the dialog closes.
-    const bool wasActive = serverSocket_.Active();
+    // A listening socket cannot change its port, so it stops for the change
+    // and listens again on the new one, whatever the TCP/IP boxes say: they
+    // decide when the dialog closes. The start-up load, which runs this too,
+    // leaves a stopped server stopped: there the boxes decide at once.
+    const bool listen = serverSocket_.Active() || Active();
     serverSocket_.SetActive(false);
     serverSocket_.SetPort(TCPServerPortUpDwn.Position());
     store_.WriteSettingInteger("TCP/IP server port", serverSocket_.Port());
-    if (wasActive) serverSocket_.SetActive(true);
+    if (listen) serverSocket_.SetActive(true);
+}
+
+void TSettingsForm::CopyDDELinkInfoBtnClick(Component*) {
+    if (OnCopyDDELinkInfo) OnCopyDDELinkInfo();
 }
 
 } // namespace orvane::settings

@@ -60,6 +60,9 @@ public:
     ui::TFont OSDFont;
     // Told of each font the user chooses.
     std::function<void(const ui::TFont& font)> OnOSDFontChange;
+    // "Copy DDE link information to clipboard": the main window, which serves
+    // the DDE item, puts it there.
+    std::function<void()> OnCopyDDELinkInfo;
     // Told whether a log file is in use each time the stored "Log file" may
     // have changed.
     std::function<void(bool enabled)> OnLogEnabledChange;
@@ -252,6 +255,7 @@ public:
     void TCPCommandsDataChBxClick(ui::Component* sender);
     void TCPActionDescriptionChBxClick(ui::Component* sender);
     void TCPServerPortEdBxChange(ui::Component* sender);
+    void CopyDDELinkInfoBtnClick(ui::Component* sender);
 
 private:
     void LayOut();

@@ -301,6 +301,7 @@ void TSettingsForm::BindHandlers() {
     SoundsList.OnKeyDown = Handler(this, &TSettingsForm::SoundsListKeyDown);
     SoundListPopUpMenu.OnPopup = Handler(this, &TSettingsForm::SoundListPopUpMenuPopup);
     DeleteMenu.OnClick = Handler(this, &TSettingsForm::DeleteMenuClick);
+    CopyDDELinkInfoBtn.OnClick = Handler(this, &TSettingsForm::CopyDDELinkInfoBtnClick);
 }
 
 } // namespace orvane::settings

@@ -1,7 +1,9 @@
 #pragma once
 // Every platform service as an in-memory fake, bundled the way the program
 // receives the real ones.
+#include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
+#include "fakes/FakeDde.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeKeyboardInput.h"
 #include "fakes/FakeLibraries.h"
@@ -36,8 +38,10 @@ struct FakePlatform {
     FakeProcesses processes;
     FakeScreen screen;
     FakeSoundPlayer sounds;
+    FakeDde dde;
+    FakeClipboard clipboard;
 
-    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen, sounds}; }
+    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen, sounds, dde, clipboard}; }
 };
 
 } // namespace orvane::fakes

@@ -151,6 +151,72 @@ private:
     FakeSocketPeer& peer_;
 };
 
+class FakeSocketListener : public platform::SocketListener {
+public:
+    FakeSocketListener(FakeSockets& sockets, FakeListenState& state) : sockets_(sockets), state_(state) {}
+    ~FakeSocketListener() override {
+        sockets_.Record("closesocket");
+        state_.handler.reset();
+        state_.waiting.clear();
+    }
+
+    SocketResult<std::unique_ptr<platform::SocketConnection>> Accept(platform::SocketEventHandler onEvent) override {
+        sockets_.Record("accept");
+        if (const SocketError error = sockets_.TakeFailure("accept")) return {nullptr, {error, "accept"}};
+        if (state_.waiting.empty()) return {};
+        FakeSocketPeer& peer = *state_.waiting.front();
+        state_.waiting.pop_front();
+        peer.handler_ = std::make_shared<platform::SocketEventHandler>(std::move(onEvent));
+        return {std::make_unique<FakeSocketConnection>(sockets_, peer), {}};
+    }
+
+private:
+    FakeSockets& sockets_;
+    FakeListenState& state_;
+};
+
+SocketResult<std::unique_ptr<platform::SocketListener>> FakeSockets::Listen(std::uint16_t port,
+                                                                           platform::SocketEventHandler onAccept) {
+    for (const char* api : {"socket", "bind", "listen", "WSAAsyncSelect"}) {
+        Record(api == std::string("listen") ? "listen " + std::to_string(port) : api);
+        SocketError error = TakeFailure(api);
+        if (!error && api == std::string("bind") && Listening(port)) error = platform::socket_error::AddressInUse;
+        if (error) {
+            if (api != std::string("socket")) Record("closesocket");
+            return {nullptr, {error, api}};
+        }
+    }
+    auto state = std::make_unique<FakeListenState>();
+    state->port = port;
+    state->handler = std::make_shared<platform::SocketEventHandler>(std::move(onAccept));
+    listeners_.push_back(std::move(state));
+    return {std::make_unique<FakeSocketListener>(*this, *listeners_.back()), {}};
+}
+
+bool FakeSockets::Listening(std::uint16_t port) const {
+    return std::any_of(listeners_.begin(), listeners_.end(),
+                       [port](const auto& state) { return state->port == port && state->handler; });
+}
+
+FakeSocketPeer& FakeSockets::ConnectClient(std::uint16_t port) {
+    auto it = std::find_if(listeners_.begin(), listeners_.end(),
+                           [port](const auto& state) { return state->port == port && state->handler; });
+    if (it == listeners_.end()) throw std::logic_error("Nothing listens on port " + std::to_string(port));
+    auto peer = std::make_unique<FakeSocketPeer>();
+    peer->sockets_ = this;
+    peer->host_ = "127.0.0.1";
+    peer->address_ = "127.0.0.1";
+    peer->port_ = port;
+    peer->settled_ = true;
+    peer->accepted_ = true;
+    peers_.push_back(std::move(peer));
+    FakeListenState& state = **it;
+    state.waiting.push_back(peers_.back().get());
+    const auto handler = state.handler;
+    (*handler)(SocketEvent::Accept, 0);
+    return *peers_.back();
+}
+
 // ---- the service ----
 
 void FakeSockets::AddHost(const std::string& name, const std::string& address) { hosts_[UpperCase(name)] = address; }

@@ -10,6 +10,7 @@
 #include "platform/Sockets.h"
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <memory>
 #include <string>
@@ -67,6 +68,7 @@ public:
 private:
     friend class FakeSockets;
     friend class FakeSocketConnection;
+    friend class FakeSocketListener;
 
     void Deliver(platform::SocketEvent event, platform::SocketError error);
 
@@ -85,6 +87,13 @@ private:
     std::size_t window_ = SIZE_MAX;
     std::string input_;    // from the peer to the program
     std::string received_; // from the program to the peer
+};
+
+// A listening socket the program made; the test connects clients to it.
+struct FakeListenState {
+    std::uint16_t port = 0;
+    std::shared_ptr<platform::SocketEventHandler> handler; // null once closed
+    std::deque<FakeSocketPeer*> waiting;                    // connected, not accepted yet
 };
 
 class FakeSockets : public platform::Sockets {
@@ -111,10 +120,20 @@ public:
 
     platform::SocketResult<std::unique_ptr<platform::SocketConnection>> Connect(
         const std::string& host, std::uint16_t port, platform::SocketEventHandler onEvent) override;
+    platform::SocketResult<std::unique_ptr<platform::SocketListener>> Listen(
+        std::uint16_t port, platform::SocketEventHandler onAccept) override;
+
+    // The program listens on port.
+    bool Listening(std::uint16_t port) const;
+    // A client connects to the program's listener on port: the listener gets
+    // Accept, and the peer is connected once the program accepts it. Throws
+    // std::logic_error when nothing listens there.
+    FakeSocketPeer& ConnectClient(std::uint16_t port);
     std::string ErrorText(platform::SocketError error) const override;
 
 private:
     friend class FakeSocketConnection;
+    friend class FakeSocketListener;
     friend class FakeSocketPeer;
     void Record(std::string call) { calls_.push_back(std::move(call)); }
     platform::SocketError TakeFailure(const std::string& api);
@@ -124,6 +143,7 @@ private:
     std::map<std::string, std::string> hosts_;
     std::map<std::string, platform::SocketError> failures_;
     std::vector<std::unique_ptr<FakeSocketPeer>> peers_;
+    std::vector<std::unique_ptr<FakeListenState>> listeners_;
     std::vector<std::string> calls_;
 };
 

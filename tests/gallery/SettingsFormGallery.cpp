@@ -10,9 +10,6 @@
 namespace orvane::gallery {
 namespace {
 
-// The dialog's server socket lives as long as the gallery.
-feedback::TServerSocket serverSocket;
-
 std::string ProgramPath() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -22,6 +19,7 @@ std::string ProgramPath() {
 settings::TSettingsForm& Create(GalleryContext& c) {
     // Never activated here, so it outlives the application without harm.
     static input::TClientSocket clientSocket(c.platform.sockets, c.app);
+    static feedback::TServerSocket serverSocket(c.platform.sockets, c.app);
     return c.app.CreateForm<settings::TSettingsForm>(c.settings, clientSocket, serverSocket, ProgramPath(),
                                                      [] {});
 }

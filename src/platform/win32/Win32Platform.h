@@ -1,7 +1,9 @@
 #pragma once
 // Owns the Win32 implementation of every platform service.
 #include "platform/Platform.h"
+#include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Dde.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32KeyboardInput.h"
 #include "platform/win32/Win32Libraries.h"
@@ -35,8 +37,10 @@ struct Win32Platform {
     Win32Processes processes;
     Win32Screen screen;
     Win32SoundPlayer sounds;
+    Win32Dde dde;
+    Win32Clipboard clipboard;
 
-    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen, sounds}; }
+    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen, sounds, dde, clipboard}; }
 };
 
 } // namespace orvane::platform::win32

@@ -200,6 +200,47 @@ SocketResult<std::unique_ptr<SocketConnection>> Failed(SocketError error, const 
     return {nullptr, {error, api}};
 }
 
+class Win32Listener : public SocketListener {
+public:
+    Win32Listener(std::shared_ptr<Win32Sockets::State> state, UINT message, std::shared_ptr<Entry> entry)
+        : state_(std::move(state)), message_(message), entry_(std::move(entry)) {}
+    Win32Listener(const Win32Listener&) = delete;
+    Win32Listener& operator=(const Win32Listener&) = delete;
+
+    ~Win32Listener() override {
+        state_->entries.erase(message_);
+        if (entry_->socket != INVALID_SOCKET) closesocket(entry_->socket);
+    }
+
+    SocketResult<std::unique_ptr<SocketConnection>> Accept(SocketEventHandler onEvent) override {
+        const SOCKET socket = accept(entry_->socket, nullptr, nullptr);
+        if (socket == INVALID_SOCKET) {
+            const SocketError error = LastSocketError();
+            if (error == WSAEWOULDBLOCK) return {};
+            return Failed(error, "accept");
+        }
+        // Events are small and wanted at once: no waiting to fill a segment.
+        const BOOL noDelay = TRUE;
+        setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&noDelay), sizeof(noDelay));
+        // The accepted socket inherits the listener's selection; it gets a
+        // message of its own before anything of it can be handled.
+        const UINT message = state_->TakeMessage();
+        auto entry = std::make_shared<Entry>();
+        entry->onEvent = std::move(onEvent);
+        entry->socket = socket;
+        state_->entries[message] = entry;
+        auto connection = std::make_unique<Win32Connection>(state_, message, entry);
+        if (WSAAsyncSelect(socket, state_->window, message, FD_READ | FD_WRITE | FD_CLOSE) == SOCKET_ERROR)
+            return Failed(LastSocketError(), "WSAAsyncSelect");
+        return {std::move(connection), {}};
+    }
+
+private:
+    std::shared_ptr<Win32Sockets::State> state_;
+    UINT message_;
+    std::shared_ptr<Entry> entry_;
+};
+
 } // namespace
 
 Win32Sockets::Win32Sockets() : state_(std::make_shared<State>()) {
@@ -254,6 +295,34 @@ SocketResult<std::unique_ptr<SocketConnection>> Win32Sockets::Connect(const std:
                                           MAXGETHOSTSTRUCT);
     if (!entry->lookup) return Failed(LastSocketError(), "WSAAsyncGetHostByName");
     return {std::move(connection), {}};
+}
+
+SocketResult<std::unique_ptr<SocketListener>> Win32Sockets::Listen(std::uint16_t port, SocketEventHandler onAccept) {
+    auto failed = [](SocketError error, const char* api) {
+        return SocketResult<std::unique_ptr<SocketListener>>{nullptr, {error, api}};
+    };
+    if (!state_->started) return failed(state_->startupError, "WSAStartup");
+    if (!state_->window) return failed(static_cast<SocketError>(state_->windowError), "CreateWindowEx");
+
+    const UINT message = state_->TakeMessage();
+    auto entry = std::make_shared<Entry>();
+    entry->onEvent = std::move(onAccept);
+    entry->port = port;
+    state_->entries[message] = entry;
+    // From here the listener closes the socket and forgets its entry.
+    auto listener = std::make_unique<Win32Listener>(state_, message, entry);
+    entry->socket = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (entry->socket == INVALID_SOCKET) return failed(LastSocketError(), "socket");
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_ANY);
+    if (bind(entry->socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == SOCKET_ERROR)
+        return failed(LastSocketError(), "bind");
+    if (listen(entry->socket, SOMAXCONN) == SOCKET_ERROR) return failed(LastSocketError(), "listen");
+    if (WSAAsyncSelect(entry->socket, state_->window, message, FD_ACCEPT) == SOCKET_ERROR)
+        return failed(LastSocketError(), "WSAAsyncSelect");
+    return {std::move(listener), {}};
 }
 
 std::string Win32Sockets::ErrorText(SocketError error) const {

@@ -24,6 +24,7 @@ public:
 
     SocketResult<std::unique_ptr<SocketConnection>> Connect(const std::string& host, std::uint16_t port,
                                                             SocketEventHandler onEvent) override;
+    SocketResult<std::unique_ptr<SocketListener>> Listen(std::uint16_t port, SocketEventHandler onAccept) override;
     std::string ErrorText(SocketError error) const override;
 
     // Receives what an event handler raised, which may not pass the window

@@ -46,7 +46,7 @@ protected:
     // Made before the application it runs on, so that it outlives the dialog
     // that uses it; it touches the application only when an event comes.
     input::TClientSocket client{sockets, ui.app};
-    feedback::TServerSocket server;
+    feedback::TServerSocket server{sockets, ui.app};
     int originsSwitchedOff = 0;
     std::function<void()> onSwitchOff;
     fakes::FakeUi ui;

@@ -245,20 +245,24 @@ TEST_F(SettingsFormTest, BinaryAndDDEDataBoxesEnableTheirControlsExactlyWhenChec
     EXPECT_FALSE(form->CommandsDataCoBx.Enabled());
 }
 
-TEST_F(SettingsFormTest, ANewServerPortMovesAListeningServerAndLeavesAStoppedOneStopped) {
+TEST_F(SettingsFormTest, ANewServerPortMakesTheServerListenThereWhateverTheBoxesSay) {
     StoreFirstRunDefaults();
     form->LoadFromSettings(store);
+    // The load re-applies the stored port without starting a stopped server.
+    EXPECT_FALSE(server.Active());
     form->Show();
     form->TCPServerPortEdBx.SelectAll();
     form->TCPServerPortEdBx.UserType("5");
     EXPECT_EQ(server.Port(), 5);
-    EXPECT_FALSE(server.Active());
+    EXPECT_TRUE(server.Active());
+    EXPECT_TRUE(sockets.Listening(5));
     EXPECT_EQ(store.ReadSettingInteger("TCP/IP server port"), 5);
 
-    server.SetActive(true);
     form->TCPServerPortEdBx.UserType("0");
     EXPECT_EQ(server.Port(), 50);
     EXPECT_TRUE(server.Active());
+    EXPECT_FALSE(sockets.Listening(5));
+    EXPECT_TRUE(sockets.Listening(50));
     EXPECT_EQ(store.ReadSettingInteger("TCP/IP server port"), 50);
 }
 
