@@ -8,8 +8,8 @@
 #   - the silent uninstaller removes the files, the shortcuts, the entry, and
 #     the file type and Run entries the program made, and keeps the settings;
 #   - installing over an older version keeps the settings, the user's own
-#     configurations and the samples the user changed, and so does the
-#     uninstaller afterwards;
+#     configurations and the samples the user changed; the uninstaller keeps
+#     those files too, and asks before it removes the settings;
 #   - the portable zip, unpacked to a folder of its own, runs the same.
 cd "$(dirname "$0")/../.."
 source=$(pwd)
@@ -146,10 +146,24 @@ same "version after the upgrade" "$version" "$(value_of "$uninstall_key" Display
 same "a setting after the upgrade" "0x21" "$(value_of 'HKCU\Software\Orvane' Tolerance)"
 [ -f "$dir/Mine.orv" ] || fail "the upgrade removed the user's configuration"
 cmp -s "$dir/MyMsgList.txt" "$E2E_WORK/mine.txt" || fail "the upgrade replaced the user's message list"
-uninstall "$dir/uninstall.exe"
+# This time as a user uninstalls, saying Yes to removing the settings.
+wine "$dir/uninstall.exe" >/dev/null 2>&1 &
+uninstaller="~Orvane $version Uninstall"
+driver --timeout 30000 answer "$uninstaller" Uninstall || fail "no uninstaller window"
+asked=""
+for _ in $(seq 60); do
+  read_driver dialogtext "$uninstaller" 2>/dev/null | grep -qx "Remove your Orvane settings as well?" && asked=1 && break
+  sleep 0.5
+done
+[ -n "$asked" ] || fail "the uninstaller did not ask about the settings"
+driver answer "$uninstaller" Yes || fail "could not answer Yes"
+driver --timeout 30000 answer "$uninstaller" Close || fail "the uninstaller did not finish"
+for _ in $(seq 120); do has_key "$uninstall_key" || break; sleep 0.5; done
+wineserver -w
 same "what the uninstaller leaves" "Mine.orv
 MyMsgList.txt" "$(ls "$dir")"
-pass "an upgrade keeps settings and the user's files, and so does the uninstaller"
+has_key 'HKCU\Software\Orvane' && fail "the settings are left after Yes"
+pass "an upgrade keeps settings and the user's files; the uninstaller keeps those files and asks about the settings"
 
 # ---- The portable zip ------------------------------------------------------------
 mkdir -p "$E2E_WORK/Any folder"
