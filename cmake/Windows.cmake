@@ -101,7 +101,7 @@ set(ORVANE_DESCRIPTION "Orvane: drive the PC with a remote control")
 find_program(ORVANE_HOST_CXX NAMES c++ g++ REQUIRED)
 set(ORVANE_ICONS ${CMAKE_BINARY_DIR}/orvane.ico ${CMAKE_BINARY_DIR}/orvane-document.ico)
 add_custom_command(OUTPUT ${ORVANE_ICONS}
-  COMMAND ${ORVANE_HOST_CXX} -std=c++20 -O1 -I${CMAKE_SOURCE_DIR}/src
+  COMMAND ${ORVANE_HOST_CXX} -std=c++20 -O1 ${ORVANE_WARNINGS} -I${CMAKE_SOURCE_DIR}/src
     ${CMAKE_SOURCE_DIR}/src/app/icons/MakeIcons.cpp ${CMAKE_SOURCE_DIR}/src/feedback/TrayLogos.cpp
     -o ${CMAKE_BINARY_DIR}/make-icons
   COMMAND ${CMAKE_BINARY_DIR}/make-icons ${ORVANE_ICONS}
