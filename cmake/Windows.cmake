@@ -116,7 +116,10 @@ file(WRITE ${CMAKE_BINARY_DIR}/orvane-version.txt "${PROJECT_VERSION}\n")
 set_source_files_properties(${ORVANE_RC} PROPERTIES
   OBJECT_DEPENDS "${ORVANE_ICONS};${ORVANE_MANIFEST}"
   INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR})
+# One target makes the icons, so two executables built at once do not race to.
+add_custom_target(orvane_icons DEPENDS ${ORVANE_ICONS})
 target_sources(orvane PRIVATE ${ORVANE_RC})
+add_dependencies(orvane orvane_icons)
 
 # ---- Demo forms for the end-to-end tests of the native controls --------------
 file(GLOB ORVANE_DEMO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/demo/*.cpp)
@@ -139,6 +142,7 @@ target_link_libraries(orvane-gallery PRIVATE orvane_win32)
 target_compile_options(orvane-gallery PRIVATE ${ORVANE_WARNINGS})
 # The program's resources, manifest included, so the forms look as in the program.
 target_sources(orvane-gallery PRIVATE ${ORVANE_RC})
+add_dependencies(orvane-gallery orvane_icons)
 
 # ---- Mixer tests over Wine's real mixer, with and without a PulseAudio server --
 # The script starts its own daemon with a null sink and stops it; the tests
