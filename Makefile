@@ -2,7 +2,7 @@
 # missing (with apt), configure and build first.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps native windows build run test test-native test-windows fuzz clean
+.PHONY: all deps native windows build run test test-native test-windows dist test-dist screenshots fuzz clean
 
 all: build
 
@@ -34,6 +34,21 @@ test-native:
 test-windows:
 	tests/wine/with-wine ctest --preset windows
 
+# The release, from the windows build (Release): dist/orvane-VERSION-setup.exe
+# and dist/orvane-VERSION-portable.zip, VERSION being project()'s in CMakeLists.txt.
+dist: windows
+	@scripts/install-deps.sh dist
+	scripts/make-dist.sh
+
+# Installs, runs, upgrades and uninstalls the release under Wine in a fresh
+# prefix, and runs the portable zip from a folder of its own.
+test-dist: dist
+	tests/wine/with-wine tests/dist/test-dist.sh
+
+# The guide's pictures (docs/images), taken under a virtual display.
+screenshots: windows
+	tests/wine/with-wine scripts/screenshots.sh
+
 # The fuzz targets (tests/fuzz), built with clang and libFuzzer into build/fuzz;
 # not part of `make test`. Run one with, for example:
 #   build/fuzz/ActionTextFuzz -runs=1000000 build/fuzz/corpus
@@ -43,4 +58,4 @@ fuzz:
 	cmake --build --preset fuzz -j $(JOBS)
 
 clean:
-	rm -rf build
+	rm -rf build dist

@@ -94,6 +94,35 @@ foreach(target IN ITEMS orvane orvane_win32_tests)
   add_dependencies(${target} orvane_keyhook_file_data)
 endforeach()
 
+# ---- The executable's icons, version and manifest ------------------------------
+# The icons are drawn by the tray logo's own code, built for the build machine
+# (src/app/icons/MakeIcons.cpp). The version comes from project() alone; the
+# installer and the portable zip read it from orvane-version.txt.
+set(ORVANE_PUBLISHER "Orvane")
+set(ORVANE_DESCRIPTION "Orvane: drive the PC with a remote control")
+find_program(ORVANE_HOST_CXX NAMES c++ g++ REQUIRED)
+set(ORVANE_ICONS ${CMAKE_BINARY_DIR}/orvane.ico ${CMAKE_BINARY_DIR}/orvane-document.ico)
+add_custom_command(OUTPUT ${ORVANE_ICONS}
+  COMMAND ${ORVANE_HOST_CXX} -std=c++20 -O1 ${ORVANE_WARNINGS} -I${CMAKE_SOURCE_DIR}/src
+    ${CMAKE_SOURCE_DIR}/src/app/icons/MakeIcons.cpp ${CMAKE_SOURCE_DIR}/src/feedback/TrayLogos.cpp
+    -o ${CMAKE_BINARY_DIR}/make-icons
+  COMMAND ${CMAKE_BINARY_DIR}/make-icons ${ORVANE_ICONS}
+  DEPENDS ${CMAKE_SOURCE_DIR}/src/app/icons/MakeIcons.cpp ${CMAKE_SOURCE_DIR}/src/feedback/TrayLogos.cpp
+    ${CMAKE_SOURCE_DIR}/src/feedback/TrayLogos.h
+  COMMENT "Drawing the program's icons"
+  VERBATIM)
+set(ORVANE_MANIFEST ${CMAKE_SOURCE_DIR}/src/app/orvane.exe.manifest)
+set(ORVANE_RC ${CMAKE_BINARY_DIR}/Orvane.rc)
+configure_file(${CMAKE_SOURCE_DIR}/src/app/Orvane.rc.in ${ORVANE_RC} @ONLY)
+file(WRITE ${CMAKE_BINARY_DIR}/orvane-version.txt "${PROJECT_VERSION}\n")
+set_source_files_properties(${ORVANE_RC} PROPERTIES
+  OBJECT_DEPENDS "${ORVANE_ICONS};${ORVANE_MANIFEST}"
+  INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR})
+# One target makes the icons, so two executables built at once do not race to.
+add_custom_target(orvane_icons DEPENDS ${ORVANE_ICONS})
+target_sources(orvane PRIVATE ${ORVANE_RC})
+add_dependencies(orvane orvane_icons)
+
 # ---- Demo forms for the end-to-end tests of the native controls --------------
 file(GLOB ORVANE_DEMO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/demo/*.cpp)
 add_executable(orvane-demo WIN32 ${ORVANE_DEMO_SOURCES})
@@ -113,6 +142,9 @@ file(GLOB ORVANE_GALLERY_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gal
 add_executable(orvane-gallery WIN32 ${ORVANE_GALLERY_SOURCES})
 target_link_libraries(orvane-gallery PRIVATE orvane_win32)
 target_compile_options(orvane-gallery PRIVATE ${ORVANE_WARNINGS})
+# The program's resources, manifest included, so the forms look as in the program.
+target_sources(orvane-gallery PRIVATE ${ORVANE_RC})
+add_dependencies(orvane-gallery orvane_icons)
 
 # ---- Mixer tests over Wine's real mixer, with and without a PulseAudio server --
 # The script starts its own daemon with a null sink and stops it; the tests

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, with apt, whatever the build and the tests need and is not there yet.
 # Safe to run again: it does nothing when every tool is present.
-# `install-deps.sh fuzz` also installs clang with libFuzzer, for `make fuzz`.
+# `install-deps.sh fuzz` also installs clang with libFuzzer, for `make fuzz`;
+# `install-deps.sh dist` NSIS and zip, for `make dist` and `make test-dist`.
 set -euo pipefail
 
 need=()
@@ -33,6 +34,12 @@ have_pkg fonts-liberation || need+=(fonts-liberation)
 if [ "${1:-}" = fuzz ]; then
   have_cmd clang++ || need+=(clang)
   have_pkg libclang-rt-14-dev || need+=(libclang-rt-14-dev)
+fi
+
+if [ "${1:-}" = dist ]; then
+  have_cmd makensis || need+=(nsis)
+  have_cmd zip || need+=(zip)
+  have_cmd unzip || need+=(unzip)
 fi
 
 [ ${#need[@]} -eq 0 ] && exit 0

@@ -44,7 +44,9 @@ const char* OwnClass(const char* name, UINT classStyle) {
         windowClass.lpfnWndProc = PeerWindowProc;
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+        // The program's own icon (resource 1) where the executable has one.
+        windowClass.hIcon = LoadIcon(windowClass.hInstance, MAKEINTRESOURCE(1));
+        if (!windowClass.hIcon) windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = name;
         RegisterClassA(&windowClass);
