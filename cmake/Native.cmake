@@ -6,6 +6,8 @@ file(GLOB_RECURSE ORVANE_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/test
 add_executable(orvane_tests ${ORVANE_NATIVE_TESTS} ${ORVANE_CONTRACT_TESTS})
 target_link_libraries(orvane_tests PRIVATE orvane_fakes GTest::gtest GTest::gtest_main)
 target_compile_options(orvane_tests PRIVATE ${ORVANE_WARNINGS})
+# The shipped language files are checked against the windows' keys.
+target_compile_definitions(orvane_tests PRIVATE ORVANE_LANG_DIR="${CMAKE_SOURCE_DIR}/lang/")
 gtest_discover_tests(orvane_tests DISCOVERY_MODE PRE_TEST)
 
 # Timings of configuration files and recognition, when Google Benchmark is installed. The

@@ -130,6 +130,7 @@ TActionForm::TActionForm(Application& app, platform::WindowSystem& windows)
     OpenDialog.Filter = "Executable files (*.exe; *.com; *.bat)|*.exe; *.com; *.bat|All files (*.*)|*.*";
 
     OnCreate = Handler(this, &TActionForm::FormCreate);
+    Lang.OnAfterTranslation = Handler(this, &TActionForm::LangAfterTranslation);
     ActionTypeCoBx.OnClick = Handler(this, &TActionForm::ActionTypeCoBxClick);
     for (TRadioButton* option : {&SystemKeyRBtn, &ParticularKeyRBtn, &ClickRBtn, &RelativeMoveRBtn, &AbsoluteMoveRBtn,
                                  &WinMsgRBtn, &UserMsgRBtn, &VolumeRBtn, &MuteRBtn, &ShutDownRBtn, &WindowStateRBtn,
@@ -150,7 +151,12 @@ void TActionForm::FormCreate(Component*) {
     for (int index = 0; index < kSystemKeyCount; ++index) keys.push_back(SystemKeyName(windows_, index));
     SystemKeysCoBx.Items.Assign(std::move(keys));
 
-    // What every translation resets: the first type and each list's first item.
+    LangAfterTranslation(nullptr);
+}
+
+void TActionForm::LangAfterTranslation(Component*) {
+    // A translated list loses its selection: the first type and each list's
+    // first item again.
     SelectType(0);
     for (TComboBox* box :
          {&ClickTypeCoBx, &RelativeMoveCoBx, &WinMsgCoBx, &VolumeCoBx, &SystemKeysCoBx, &ShutDownCoBx, &WindowStateCoBx})

@@ -8,6 +8,8 @@
 // BuildActionDescription writes it from the visible page, and
 // LoadActionDescription sets the controls from one.
 #include "platform/WindowSystem.h"
+#include "settings/Language.h"
+#include "settings/LanguageKeys.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
 #include "ui/Dialogs.h"
@@ -34,6 +36,8 @@ public:
     void LoadActionDescription(const std::string& text);
 
     void FormCreate(ui::Component* sender);
+    // After each translation: the first type, and the first item of each list.
+    void LangAfterTranslation(ui::Component* sender);
     // Shows the chosen type's page; the destination window options apply
     // only to keys and messages.
     void ActionTypeCoBxClick(ui::Component* sender);
@@ -128,6 +132,9 @@ public:
     ui::TImageList ArrowsImgList{*this, "ArrowsImgList"};
     ui::TTimer CursorPosTimer{*this, "CursorPosTimer"};
     ui::TOpenDialog OpenDialog{*this, "OpenDialog"};
+
+    // Translates this window's texts and the messages it shows.
+    settings::TLanguage Lang{*this, "Lang", settings::ActionFormKeys()};
 
 private:
     platform::WindowSystem& windows_;

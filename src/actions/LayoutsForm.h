@@ -1,6 +1,8 @@
 #pragma once
 // The layout manager: creates, renames, binds and deletes the layouts after
 // the default one, by hand or from the windows open at the moment.
+#include "settings/Language.h"
+#include "settings/LanguageKeys.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
 #include "ui/Edits.h"
@@ -53,6 +55,9 @@ public:
 
     ui::TButton CloseBtn{*this, "CloseBtn"};
     ui::TButton HelpBtn{*this, "HelpBtn"};
+
+    // Translates this window's texts and the messages it shows.
+    settings::TLanguage Lang{*this, "Lang", settings::LayoutsFormKeys()};
 
 private:
     const std::unique_ptr<core::Configuration>* model_ = nullptr;
