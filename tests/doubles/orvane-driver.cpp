@@ -38,8 +38,6 @@
 //                                      input box) puts TEXT into its edit, then
 //                                      presses the button with that caption
 //   dialogtext WINDOW                  the texts of a dialog's static controls
-//   menutext WINDOW ITEM               a menu item's text in the window's menu bar
-//                                      (a tab before its shortcut text as "~")
 //
 // Exit status: 0 done; 1 window or control not found in time, or the action
 // failed; 2 bad usage.
@@ -503,34 +501,6 @@ int main(int argc, char** argv) {
             if (SameText(ClassOf(w), "Static") && IsWindowVisible(w) && !WindowText(w).empty()) Print(WindowText(w));
             return false;
         });
-        return 0;
-    }
-    if (command == "menutext") {
-        const std::string property = "OrvaneMenu:" + arg(2);
-        const UINT id = static_cast<UINT>(reinterpret_cast<UINT_PTR>(GetPropA(form, property.c_str())));
-        if (!id) Fail("no menu item " + arg(2));
-        // Popups are found by their identifier too, so the bar is walked by hand.
-        std::function<bool(HMENU)> find = [&](HMENU menu) {
-            for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-                char text[512] = {};
-                MENUITEMINFOA info{};
-                info.cbSize = sizeof(info);
-                info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
-                info.dwTypeData = text;
-                info.cch = sizeof(text) - 1;
-                if (!GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info)) continue;
-                if (info.wID == id) {
-                    std::string shown = text;
-                    for (char& c : shown)
-                        if (c == '\t') c = '~';
-                    Print(shown);
-                    return true;
-                }
-                if (info.hSubMenu && find(info.hSubMenu)) return true;
-            }
-            return false;
-        };
-        if (!find(GetMenu(form))) Fail("menu item " + arg(2) + " is not in the menu bar");
         return 0;
     }
     if (command == "click") {

@@ -120,6 +120,7 @@ TEST_F(LanguageFiles, AChosenLanguageReachesEveryWindowAndIsStoredForTheNextStar
     }
     EXPECT_EQ(program->Main().RunBtn.Caption(), german.Read("Translations", "MainForm.RunBtn.Caption"));
     EXPECT_EQ(program->Main().Caption(), "Orvane 4.0b");
+    EXPECT_FALSE(program->Main().SaveMenu.Enabled()); // the configuration did not change
     // The action editor's lists were replaced and their first items chosen again.
     auto& editor = *dynamic_cast<actions::TActionForm*>(program->TranslatedWindows()[1]);
     EXPECT_EQ(editor.ActionTypeCoBx.ItemIndex(), 0);
