@@ -198,9 +198,10 @@ void TSettingsForm::LangCoBxClick(Component*) {
     const auto languageOf = [](const TForm& window) { return dynamic_cast<TLanguage*>(window.FindComponent("Lang")); };
     if (LangCoBx.Items.Empty()) {
         // The action editor starts as it would after a translation.
-        for (TForm* window : translatedWindows_)
-            if (TLanguage* lang = languageOf(*window); lang && window->Name() == "ActionForm" && lang->OnAfterTranslation)
-                lang->OnAfterTranslation(lang);
+        for (TForm* window : translatedWindows_) {
+            TLanguage* lang = languageOf(*window);
+            if (lang && window->Name() == "ActionForm" && lang->OnAfterTranslation) lang->OnAfterTranslation(lang);
+        }
         return;
     }
     const int index = LangCoBx.ItemIndex();
