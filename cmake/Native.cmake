@@ -8,6 +8,8 @@ target_link_libraries(orvane_tests PRIVATE orvane_fakes GTest::gtest GTest::gtes
 target_compile_options(orvane_tests PRIVATE ${ORVANE_WARNINGS})
 # Tests of files the release ships read them from the source tree.
 target_compile_definitions(orvane_tests PRIVATE ORVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+# The shipped language files are checked against the windows' keys.
+target_compile_definitions(orvane_tests PRIVATE ORVANE_LANG_DIR="${CMAKE_SOURCE_DIR}/lang/")
 gtest_discover_tests(orvane_tests DISCOVERY_MODE PRE_TEST)
 
 # Timings of configuration files and recognition, when Google Benchmark is installed. The

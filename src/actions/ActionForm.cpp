@@ -185,6 +185,7 @@ TActionForm::TActionForm(Application& app, ActionFormServices services)
     OpenDialog.Filter = "Executable files (*.exe; *.com; *.bat)|*.exe; *.com; *.bat|All files (*.*)|*.*";
 
     OnCreate = Handler(this, &TActionForm::FormCreate);
+    Lang.OnAfterTranslation = Handler(this, &TActionForm::LangAfterTranslation);
     ActionTypeCoBx.OnClick = Handler(this, &TActionForm::ActionTypeCoBxClick);
     for (TRadioButton* option : {&SystemKeyRBtn, &ParticularKeyRBtn, &ClickRBtn, &RelativeMoveRBtn, &AbsoluteMoveRBtn,
                                  &WinMsgRBtn, &UserMsgRBtn, &VolumeRBtn, &MuteRBtn, &ShutDownRBtn, &WindowStateRBtn,

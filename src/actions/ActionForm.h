@@ -12,6 +12,8 @@
 #include "platform/MouseInput.h"
 #include "platform/Screen.h"
 #include "platform/WindowSystem.h"
+#include "settings/Language.h"
+#include "settings/LanguageKeys.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
 #include "ui/Dialogs.h"
@@ -78,14 +80,14 @@ public:
     void LoadActionDescription(const std::string& text);
 
     void FormCreate(ui::Component* sender);
+    // After each translation: the first type, and the first item of each list.
+    void LangAfterTranslation(ui::Component* sender);
     // Shows the chosen type's page; the destination window options apply
     // only to keys and messages.
     void ActionTypeCoBxClick(ui::Component* sender);
     // Each option of a page enables its own controls and disables the others'.
     void OptionRBtnClick(ui::Component* sender);
     void TryFirstChBxClick(ui::Component* sender);
-    // What every translation resets: the first type and each list's first item.
-    void LangAfterTranslation(ui::Component* sender);
     void ActionTypeCoBxDrawItem(ui::Component* sender, ui::TCanvas& canvas, int index, ui::Rect rect,
                                 unsigned state);
     void RelativeMoveCoBxDrawItem(ui::Component* sender, ui::TCanvas& canvas, int index, ui::Rect rect,
@@ -195,6 +197,9 @@ public:
     ui::TImageList ArrowsImgList{*this, "ArrowsImgList"};
     ui::TTimer CursorPosTimer{*this, "CursorPosTimer"};
     ui::TOpenDialog OpenDialog{*this, "OpenDialog"};
+
+    // Translates this window's texts and the messages it shows.
+    settings::TLanguage Lang{*this, "Lang", settings::ActionFormKeys()};
 
 private:
     ActionFormServices services_;

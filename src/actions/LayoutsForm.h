@@ -2,6 +2,8 @@
 // The layout manager: creates, renames, binds and deletes the layouts after
 // the default one, by hand or from the windows open at the moment.
 #include "platform/WindowSystem.h"
+#include "settings/Language.h"
+#include "settings/LanguageKeys.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
 #include "ui/Edits.h"
@@ -71,6 +73,9 @@ public:
 
     ui::TButton CloseBtn{*this, "CloseBtn"};
     ui::TButton HelpBtn{*this, "HelpBtn"};
+
+    // Translates this window's texts and the messages it shows.
+    settings::TLanguage Lang{*this, "Lang", settings::LayoutsFormKeys()};
 
 private:
     core::Configuration& Model() const;

@@ -2,6 +2,8 @@
 // The password dialog: asks for the restore password before the main window
 // comes back from the tray, and takes a new one from the settings dialog.
 #include "feedback/Encryption.h"
+#include "settings/Language.h"
+#include "settings/LanguageKeys.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
 #include "ui/Edits.h"
@@ -21,6 +23,9 @@ public:
     ui::TEdit PasswordEdBx{*this, "PasswordEdBx"};
     ui::TButton OKBtn{*this, "OKBtn"};
     ui::TButton CancelBtn{*this, "CancelBtn"};
+
+    // Translates this window's texts and the messages it shows.
+    settings::TLanguage Lang{*this, "Lang", settings::PasswordDlgKeys()};
 };
 
 // Restoring from the tray: asks for the password when one is stored (an empty

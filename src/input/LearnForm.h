@@ -2,6 +2,8 @@
 // The learning dialog: collects a few presses of one remote button, shows
 // each sample on the bar and whether it agrees with the first on a light.
 #include "input/LearnQueue.h"
+#include "settings/Language.h"
+#include "settings/LanguageKeys.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
@@ -36,6 +38,9 @@ public:
     ui::TButton AcceptBtn{*this, "AcceptBtn"};
     ui::TButton CancelBtn{*this, "CancelBtn"};
     ui::TButton HelpBtn{*this, "HelpBtn"};
+
+    // Translates this window's texts and the messages it shows.
+    settings::TLanguage Lang{*this, "Lang", settings::LearnFormKeys()};
 
 private:
     void Reset();

@@ -1,6 +1,8 @@
 #pragma once
 // The origin test viewer: the raw codes of one origin, one line each, shown
 // instead of being recognised while the viewer is open.
+#include "settings/Language.h"
+#include "settings/LanguageKeys.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
 #include "ui/Edits.h"
@@ -48,6 +50,9 @@ public:
     ui::TPanel Panel3{*this, "Panel3"};
     ui::TPanel Panel4{*this, "Panel4"};
     ui::TMemo Memo{*this, "Memo"};
+
+    // Translates this window's texts and the messages it shows.
+    settings::TLanguage Lang{*this, "Lang", settings::TestOriginFormKeys()};
 };
 
 } // namespace orvane::input

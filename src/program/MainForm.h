@@ -23,6 +23,8 @@
 #include "platform/Libraries.h"
 #include "platform/Platform.h"
 #include "settings/SettingsStore.h"
+#include "settings/Language.h"
+#include "settings/LanguageKeys.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
 #include "ui/Dialogs.h"
@@ -322,6 +324,9 @@ public:
     ui::TButton SettingsBtn{*this, "SettingsBtn"};
     ui::TButton HelpBtn{*this, "HelpBtn"};
     ui::TStatusBar StatBar{*this, "StatBar"};
+
+    // Translates this window's texts and the messages it shows.
+    settings::TLanguage Lang{*this, "Lang", settings::MainFormKeys()};
 
 private:
     // The hourglass cursor while it lives, then the cursor it replaced.

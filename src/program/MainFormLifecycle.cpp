@@ -230,6 +230,6 @@ void TMainForm::AboutMenuClick(ui::Component*) {
     about.ShowModal();
 }
 
-std::string TMainForm::Translate(const std::string& text) const { return text; }
+std::string TMainForm::Translate(const std::string& text) const { return Lang.LookupMessage(text); }
 
 } // namespace orvane::program

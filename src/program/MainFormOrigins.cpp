@@ -172,7 +172,8 @@ bool TMainForm::SerialOrigin(bool on) {
     ComPort.SetDataBits(Chosen(f.DataBitsCoBx, input::TDataBits::dbEight, ComPort.DataBits()));
     ComPort.SetStopBits(Chosen(f.StopBitsCoBx, input::TStopBits::sbTwoStopBits, ComPort.StopBits()));
     if (!ComPort.OpenPort()) {
-        InitializationFailed("Cannot open serial port COM" + std::to_string(static_cast<int>(ComPort.Port()) + 1));
+        InitializationFailed(Translate("Cannot open serial port COM") +
+                             std::to_string(static_cast<int>(ComPort.Port()) + 1));
         return false;
     }
     App().SetCursor(ui::Cursor::HourGlass);

@@ -13,6 +13,10 @@ namespace orvane::program {
 Program::Program(ui::Application& app, platform::Platform platform, platform::SerialPorts& serialPorts)
     : app_(app), platform_(platform), serialPorts_(serialPorts), store_(platform.registry) {}
 
+std::vector<ui::TForm*> Program::TranslatedWindows() const {
+    return {main_, action_, layouts_, learn_, password_, settings_, testOrigin_};
+}
+
 void Program::Start() {
     app_.SetTitle(kProductName);
     main_ = &app_.CreateForm<TMainForm>(MainServices{platform_, store_, serialPorts_});
@@ -47,6 +51,8 @@ void Program::Start() {
     password_ = &app_.CreateForm<feedback::TPasswordDlg>();
     main_->AttachPasswordDialog(*password_);
     settings_->AttachPassword(*password_, main_->ArnEncryption);
+    // The order in which a chosen language reaches the windows.
+    settings_->AttachTranslatedWindows(TranslatedWindows());
 
     // A copy that gave way to the one already running shows nothing.
     if (app_.Terminated()) return;

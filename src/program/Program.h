@@ -8,6 +8,8 @@
 #include "settings/SettingsStore.h"
 #include "ui/Application.h"
 
+#include <vector>
+
 namespace orvane::actions {
 class TActionForm;
 class TLayoutsForm;
@@ -38,6 +40,8 @@ public:
     actions::TLayoutsForm& Layouts() const { return *layouts_; }
     input::TAVerForm& AVer() const { return *aver_; }
     input::TTestOriginForm& TestOrigin() const { return *testOrigin_; }
+    // The seven translated windows, in the order a language reaches them.
+    std::vector<ui::TForm*> TranslatedWindows() const;
     settings::SettingsStore& Store() { return store_; }
 
 private:

@@ -2,6 +2,8 @@
 
 #include "ui/Application.h"
 
+#include <memory>
+
 #include <initializer_list>
 
 namespace orvane::settings {
@@ -56,6 +58,7 @@ void TSettingsForm::LoadFromSettings(SettingsStore& store) {
         LogFileChBx.SetChecked(true);
     }
     LangCoBx.SetItemIndex(LangFilesLBx.Items.IndexOf(store.ReadSettingString("Language") + ".lng"));
+    LangCoBxClick(nullptr);
 
     SerialBasedChBx.SetChecked(store.ReadSettingBool("Use serial port"));
     UIRServerChBx.SetChecked(store.ReadSettingBool("Use IR server"));
@@ -189,6 +192,33 @@ void TSettingsForm::PasswordBtnClick(Component*) {
     if (!passwordDlg_ || !cipher_) return;
     if (const auto stored = feedback::AskNewPassword(*passwordDlg_, *cipher_))
         store_.WriteSettingString("Restore", *stored);
+}
+
+// ---- Language ----
+
+void TSettingsForm::LangCoBxClick(Component*) {
+    const auto languageOf = [](const TForm& window) { return dynamic_cast<TLanguage*>(window.FindComponent("Lang")); };
+    if (LangCoBx.Items.Empty()) {
+        // The action editor starts as it would after a translation.
+        for (TForm* window : translatedWindows_) {
+            TLanguage* lang = languageOf(*window);
+            if (lang && window->Name() == "ActionForm" && lang->OnAfterTranslation) lang->OnAfterTranslation(lang);
+        }
+        return;
+    }
+    const int index = LangCoBx.ItemIndex();
+    const std::string name = index >= 0 ? LangCoBx.Items[index] : std::string();
+    const std::string path = FolderOf(programPath_) + "Lang\\" + name + ".lng";
+    if (!LanguageText::FileExists(path)) return;
+    const auto text = std::make_shared<const LanguageText>(LanguageText::Load(path));
+    for (std::size_t i = 0; i < translatedWindows_.size(); ++i) {
+        TForm& window = *translatedWindows_[i];
+        if (TLanguage* lang = languageOf(window)) lang->SetLanguageFile(path, text);
+        if (i == 0) continue;
+        const auto caption = text->Value(window.Name() + ".Caption");
+        if (caption && !caption->empty()) window.SetCaption(*caption);
+    }
+    store_.WriteSettingString("Language", name);
 }
 
 // ---- Origin of control ----

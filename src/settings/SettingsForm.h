@@ -9,6 +9,8 @@
 #include "input/ClientSocket.h"
 #include "platform/Sound.h"
 #include "settings/SettingsStore.h"
+#include "settings/Language.h"
+#include "settings/LanguageKeys.h"
 #include "ui/Buttons.h"
 #include "ui/Dialogs.h"
 #include "ui/Edits.h"
@@ -20,6 +22,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace orvane::settings {
 
@@ -183,6 +186,9 @@ public:
     ui::TPopupMenu SoundListPopUpMenu{*this, "SoundListPopUpMenu"};
     ui::TMenuItem DeleteMenu{this, "DeleteMenu"};
 
+    // Translates this window's texts and the messages it shows.
+    settings::TLanguage Lang{*this, "Lang", settings::SettingsFormKeys()};
+
     void FormCreate(ui::Component* sender);
 
     // General
@@ -195,6 +201,15 @@ public:
     void LogFileEdBxChange(ui::Component* sender);
     void BrowseLogBtnClick(ui::Component* sender);
     void PasswordBtnClick(ui::Component* sender);
+
+    // ---- Language ----
+    // The windows a chosen language goes to, in order, each through its
+    // component `Lang`: the main window first, whose caption (the product and
+    // version) stays, then the others, whose captions the file names as
+    // "<window>.Caption".
+    void AttachTranslatedWindows(std::vector<ui::TForm*> windows) { translatedWindows_ = std::move(windows); }
+    // Gives every window the chosen language and stores its name.
+    void LangCoBxClick(ui::Component* sender);
 
     // Origin of control
     void SerialBasedChBxClick(ui::Component* sender);
@@ -281,6 +296,7 @@ private:
     feedback::TPasswordDlg* passwordDlg_ = nullptr;
     feedback::TArnEncryption* cipher_ = nullptr;
     platform::SoundPlayer* soundPlayer_ = nullptr;
+    std::vector<ui::TForm*> translatedWindows_;
     // Set while the port box is put back to the port the socket kept.
     bool restoringPort_ = false;
 };

@@ -245,6 +245,7 @@ void TSettingsForm::BindHandlers() {
     LogFileEdBx.OnChange = Handler(this, &TSettingsForm::LogFileEdBxChange);
     BrowseLogBtn.OnClick = Handler(this, &TSettingsForm::BrowseLogBtnClick);
     PasswordBtn.OnClick = Handler(this, &TSettingsForm::PasswordBtnClick);
+    LangCoBx.OnClick = Handler(this, &TSettingsForm::LangCoBxClick);
 
     SerialBasedChBx.OnClick = Handler(this, &TSettingsForm::SerialBasedChBxClick);
     UIRServerChBx.OnClick = Handler(this, &TSettingsForm::UIRServerChBxClick);

@@ -19,7 +19,8 @@ wineserver -w >/dev/null 2>&1 &
 sleep 1
 [ "$(setting Tolerance)" = "REG_DWORD 0xa" ] || fail "Tolerance: $(setting Tolerance)"
 [ "$(setting 'TCP/IP server port')" = "REG_DWORD 0xfc8" ] || fail "server port: $(setting 'TCP/IP server port')"
-[ "$(setting Language)" = "REG_SZ english" ] || fail "Language: $(setting Language)"
+# The start-up load stores the language file's own spelling ("English.lng").
+setting Language | grep -qix "REG_SZ english" || fail "Language: $(setting Language)"
 setting 'First Load' | grep -q '^REG_BINARY ' || fail "First Load: $(setting 'First Load')"
 [ "$(setting 'Launch on startup')" = "REG_DWORD 0x1" ] || fail "Launch on startup"
 wine reg query 'HKCR\.orv' /ve 2>/dev/null | tr -d '\r' | grep -q 'REG_SZ *Orvane$' || fail ".orv is not registered"

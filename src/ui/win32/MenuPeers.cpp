@@ -125,7 +125,10 @@ private:
         info.fType = MFT_STRING | (item.RadioItem() ? MFT_RADIOCHECK : 0);
         text = item.Caption();
         const std::string shortCut = ShortCutToText(item.GetShortCut());
-        if (!shortCut.empty() && !(bar_ && handle == root_)) text += "\t" + shortCut;
+        // A translated caption may carry its own shortcut text after a tab, in
+        // the language's words; the key's English name would show twice.
+        if (!shortCut.empty() && !(bar_ && handle == root_) && text.find('\t') == std::string::npos)
+            text += "\t" + shortCut;
         info.fMask |= MIIM_STRING;
         info.dwTypeData = text.data();
         info.cch = static_cast<UINT>(text.size());
