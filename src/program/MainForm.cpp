@@ -91,6 +91,7 @@ void TMainForm::BindHandlers() {
     IRTimer.OnTimer = Handler(this, &TMainForm::IRTimerTimer);
     TypematicTimer.OnTimer = Handler(this, &TMainForm::TypematicTimerTimer);
     TrayColorTimer.OnTimer = Handler(this, &TMainForm::TrayColorTimerTimer);
+    ActionTimer.OnTimer = Handler(this, &TMainForm::ActionTimerTimer);
     TrayIcon.OnDblClick = Handler(this, &TMainForm::TrayIconDblClick);
     RestoreMenu.OnClick = Handler(this, &TMainForm::TrayIconDblClick);
     TrayPopUpMenu.OnPopup = Handler(this, &TMainForm::TrayPopUpMenuPopup);
@@ -124,9 +125,11 @@ void TMainForm::CreateComponents() {
     DisabledTimer(UIRTimer, 300);
     DisabledTimer(BestBuyTimer, 50);
     DisabledTimer(TrayColorTimer, 150);
-    // Their intervals are set each time they are started.
+    // Its interval is set each time it is started.
     OSDShowTimer.SetEnabled(false);
-    ActionTimer.SetEnabled(false);
+    // Each description sets the interval before the next; one abandoned
+    // before any did leaves this.
+    DisabledTimer(ActionTimer, 1);
 
     OpenDialog.DefaultExt = SaveDialog.DefaultExt = "orv";
     OpenDialog.Filter = SaveDialog.Filter = "Orvane files (*.orv)|*.orv|All files (*.*)|*.*";
