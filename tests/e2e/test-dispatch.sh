@@ -111,7 +111,7 @@ n=$(($(cat count 2>/dev/null || echo 0) + 1))
 echo "$n" >count
 sent=$(wc -l <queue)
 echo "open $n" >>events
-(cat >/dev/null; echo "closed $n" >>events) &
+(cat >/dev/null; echo "closed $n" >>events) <&0 & # explicit: a background job would read /dev/null
 while :; do
   total=$(wc -l <queue)
   while [ "$sent" -lt "$total" ]; do
@@ -128,7 +128,7 @@ socat TCP-LISTEN:$PORT,bind=127.0.0.1,reuseaddr,fork EXEC:"bash $W/conn.sh $W" >
 SOCAT_PID=$!
 
 LOG="$W/commands.log"
-log_lines() { tr -d '\r' <"$LOG" 2>/dev/null; }
+log_lines() { { tr -d '\r' <"$LOG"; } 2>/dev/null; }
 events() { cat "$W/events"; }
 # Waits until the file of what the program or the server wrote has at least
 # COUNT lines; then the last must be LINE.
@@ -144,6 +144,10 @@ press() { # CODE COUNT NAME
   wait_for log_lines "$2" "TV,$3" "the code $1"
 }
 
+# Icons left in Wine's tray by programs ended by force would stand where
+# this program's icon is clicked at the end: a fresh wineserver has none.
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w >/dev/null 2>&1 || true
 first_start
 set_dword "Load minimized" 1
 set_dword "Use serial port" 0
@@ -230,4 +234,7 @@ wait_for events 5 "open 3" "the origins after the pair's program"
   fail "the pair's program was started as: $(cat "$W/pair.txt" 2>/dev/null)"
 pass "an AND pair fires only when its codes arrive in order"
 
+# Back from the tray (the first icon of Wine's tray window), and closed.
+xdotool mousemove 12 32 click --repeat 2 --delay 80 1
+driver --timeout 20000 wait "$TITLE" || fail "the window did not come back from the tray"
 close_program
