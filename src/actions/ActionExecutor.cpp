@@ -188,6 +188,11 @@ bool TActionExecutor::SendKeys(std::string_view text) {
     if (systemKey && !entry) throw ERangeError();
 
     const bool alt = f.alt == 'A', ctrl = f.ctrl == 'C', shift = f.shift == 'S';
+    std::size_t events = 0;
+    auto keyEvent = [&](std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) {
+        keyboard.KeyEvent(virtualKey, scanCode, flags);
+        ++events;
+    };
     if (keyString) {
         std::string keys;
         if (alt) keys += static_cast<char>(key_code::AltDown);
@@ -198,13 +203,15 @@ bool TActionExecutor::SendKeys(std::string_view text) {
         if (ctrl) keys += static_cast<char>(key_code::CtrlUp);
         if (shift) keys += static_cast<char>(key_code::ShiftUp);
         services_.sendKeys.SendKeyString(keys);
+        // A character may need Shift, Ctrl and Alt held round it.
+        events = 8 * keys.size();
     } else {
-        if (alt) keyboard.KeyEvent(kMenu, 0, 0);
-        if (ctrl) keyboard.KeyEvent(kControl, 0, 0);
-        if (shift) keyboard.KeyEvent(kShift, 0, 0);
+        if (alt) keyEvent(kMenu, 0, 0);
+        if (ctrl) keyEvent(kControl, 0, 0);
+        if (shift) keyEvent(kShift, 0, 0);
         if (systemKey) {
-            keyboard.KeyEvent(entry->virtualKey, 1, 0);
-            keyboard.KeyEvent(entry->virtualKey, 1, platform::KeyEventKeyUp);
+            keyEvent(entry->virtualKey, 1, 0);
+            keyEvent(entry->virtualKey, 1, platform::KeyEventKeyUp);
         } else {
             for (const char c : f.key) {
                 std::uint8_t key = 0;
@@ -213,16 +220,21 @@ bool TActionExecutor::SendKeys(std::string_view text) {
                 else if (c >= 'A' && c <= 'Z') key = static_cast<std::uint8_t>(c);
                 else if (c >= 'a' && c <= 'z') key = static_cast<std::uint8_t>(c - 'a' + 'A');
                 else continue;
-                keyboard.KeyEvent(key, 0, 0);
-                keyboard.KeyEvent(key, 0, platform::KeyEventKeyUp);
+                keyEvent(key, 0, 0);
+                keyEvent(key, 0, platform::KeyEventKeyUp);
             }
         }
-        if (alt) keyboard.KeyEvent(kMenu, 0, platform::KeyEventKeyUp);
-        if (ctrl) keyboard.KeyEvent(kControl, 0, platform::KeyEventKeyUp);
-        if (shift) keyboard.KeyEvent(kShift, 0, platform::KeyEventKeyUp);
+        if (alt) keyEvent(kMenu, 0, platform::KeyEventKeyUp);
+        if (ctrl) keyEvent(kControl, 0, platform::KeyEventKeyUp);
+        if (shift) keyEvent(kShift, 0, platform::KeyEventKeyUp);
     }
 
-    if (destination && f.keepActive != 'Y' && before) ActivateWindow(before);
+    if (destination && f.keepActive != 'Y' && before) {
+        // The focus goes back only once the destination has taken its keys:
+        // keys still queued would follow the focus, or be lost.
+        windows.WaitForInputTaken(destination, events);
+        ActivateWindow(before);
+    }
     SetInterval(f.delay);
     return true;
 }

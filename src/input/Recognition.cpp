@@ -65,10 +65,10 @@ void Recognizer::Process(const std::vector<core::TCommand*>& commands) {
     }
     if (l_.logEnabled) WriteLogLine(*recognized);
     // Read first: an action's pending messages may replace the configuration
-    // while it is dispatched.
+    // while it is dispatched; a command gone meanwhile is not kept to repeat.
     const bool typematic = recognized->Typematic;
-    l_.dispatch(*recognized);
-    l_.lastCommand = recognized;
+    const bool stillThere = l_.dispatch(*recognized);
+    l_.lastCommand = stillThere ? recognized : nullptr;
     if (typematic) {
         l_.typematicTimer.SetEnabled(true);
         l_.typematicActive = true;

@@ -43,7 +43,9 @@ public:
         feedback::TrayFlash& activity;
         std::function<RecognitionSettings()> settings;
         std::function<const std::string&()> logFileName;
-        std::function<void(core::TCommand& command)> dispatch;
+        // Dispatches the command; false when the command no longer exists
+        // afterwards (an action opened another configuration or deleted it).
+        std::function<bool(core::TCommand& command)> dispatch;
         // True when the learning dialog took the sequence as a sample; none
         // while there is no learning.
         std::function<bool(core::TCommand& sample)> takeLearningSample;

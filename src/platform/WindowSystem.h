@@ -2,6 +2,7 @@
 // The desktop's top-level windows as the program sees them: z-order, titles,
 // owners, visibility, the foreground window, and the calls that bring a
 // window to the front or change its state.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -51,6 +52,12 @@ public:
     // The key's name for its keystroke data (GetKeyNameText), at most 256
     // characters; empty when the system knows none.
     virtual std::string KeyName(std::int32_t keystrokeData) = 0;
+    // Waits until the thread of a window of another program has taken from
+    // its queue the input events sent to it so far (at most this many), so
+    // that moving the focus away cannot send them elsewhere. Each round trip
+    // of a message that does nothing proves one more message taken; a window
+    // that does not answer within a short time ends the wait.
+    virtual void WaitForInputTaken(WindowHandle window, std::size_t events) = 0;
 };
 
 } // namespace orvane::platform

@@ -36,7 +36,6 @@ TMainForm::TMainForm(ui::Application& app, MainServices services)
       ServerSocket(services.platform.sockets, app),
       RemoteControlData(services.platform.dde),
       KeyHookFileSrc(*this, "KeyHookFileSrc", services.platform.files, services.platform.clock),
-      MidiMixer(this, services.platform.mixer, app, false, -2),
       platform_(services.platform), store_(services.store), ComPort(services.serialPorts) {
     // The title with the version comes at creation; until then a second copy
     // looking for that title cannot mistake this window for the first copy.
@@ -97,6 +96,7 @@ void TMainForm::BindHandlers() {
     IRTimer.OnTimer = Handler(this, &TMainForm::IRTimerTimer);
     TypematicTimer.OnTimer = Handler(this, &TMainForm::TypematicTimerTimer);
     TrayColorTimer.OnTimer = Handler(this, &TMainForm::TrayColorTimerTimer);
+    ActionTimer.OnTimer = Handler(this, &TMainForm::ActionTimerTimer);
     TrayIcon.OnDblClick = Handler(this, &TMainForm::TrayIconDblClick);
     RestoreMenu.OnClick = Handler(this, &TMainForm::TrayIconDblClick);
     TrayPopUpMenu.OnPopup = Handler(this, &TMainForm::TrayPopUpMenuPopup);
@@ -136,9 +136,11 @@ void TMainForm::CreateComponents() {
     DisabledTimer(UIRTimer, 300);
     DisabledTimer(BestBuyTimer, 50);
     DisabledTimer(TrayColorTimer, 150);
-    // Their intervals are set each time they are started.
+    // Its interval is set each time it is started.
     OSDShowTimer.SetEnabled(false);
-    ActionTimer.SetEnabled(false);
+    // Each description sets the interval before the next; one abandoned
+    // before any did leaves this.
+    DisabledTimer(ActionTimer, 1);
 
     OpenDialog.DefaultExt = SaveDialog.DefaultExt = "orv";
     OpenDialog.Filter = SaveDialog.Filter = "Orvane files (*.orv)|*.orv|All files (*.*)|*.*";

@@ -5,11 +5,13 @@
 // the sockets). The constructor gives everything its design state; the
 // handlers live in their own files, one concern each.
 #include "actions/MidiMixer.h"
+#include "actions/ActionExecutor.h"
 #include "config/ConfigTarget.h"
 #include "core/Model.h"
 #include "program/SplashForm.h"
 #include "feedback/Encryption.h"
 #include "feedback/DdeServer.h"
+#include "feedback/OnScreenDisplay.h"
 #include "feedback/ServerSocket.h"
 #include "feedback/TrayFlash.h"
 #include "feedback/TrayIcon.h"
@@ -234,11 +236,6 @@ public:
     // window exists. Declared before the library's handle, so that the
     // library is freed before its file is deleted.
     input::TFileSource KeyHookFileSrc;
-    // Closed until the action editor opens it and lists its lines.
-    actions::TMidiMixer MidiMixer;
-    // For each line of the action editor's mixer line box, the slot of its
-    // volume control and of its mute control (-1 without one).
-    std::vector<int> MixerVolumeSlots, MixerMuteSlots;
 
     // ---- Main menu ----
     ui::TMainMenu MainMenu{*this, "MainMenu"};
@@ -410,9 +407,11 @@ public:
     // Recognises IncomingSequence, complete, and empties it; every origin
     // calls it once its values are in.
     void ProcessDataSequence();
-    // Everything that follows the recognition of a command. So far its
-    // first step: the command is shown selected in the tree, and the command
-    // is announced.
+    // Everything that follows the recognition of a command, and each repeat
+    // of a held typematic button: the command is shown selected, the layout of
+    // the window in front is chosen, triggers advance, the command is
+    // announced and, in the running state, the fired action's first
+    // description runs before this returns (MainFormDispatch.cpp).
     void DispatchCommand(TCommand& command);
     // Announces a recognised command and the action it fired (or none): its
     // sound, the on-screen display, DDE and TCP/IP (MainFormPublishing.cpp).
@@ -546,6 +545,43 @@ private:
     // True when the learning dialog took the sequence as a sample.
     bool TakeLearningSample(TCommand& sample);
     input::TLearnForm* learnForm_ = nullptr;
+
+    // ---- Dispatch and the actions it runs (MainFormDispatch.cpp) ----
+public:
+    // The keys the executor types.
+    actions::TSendKeys SendKeys{this, platform_.keyboard, App()};
+    // The mixer of the volume actions; the action editor opens it and lists
+    // its lines.
+    actions::TMidiMixer MidiMixer{this, platform_.mixer, App(), false, -2};
+    // Per item of the action editor's mixer line box, the mixer slot of the
+    // line's volume control and of its mute control (-1 when it has none).
+    std::vector<int> MixerVolumeSlots, MixerMuteSlots;
+    // Runs the next description of the current action; with "Simulate all
+    // at once" it arms itself for the one after.
+    void ActionTimerTimer(ui::Component* sender);
+    // The texts of recognised commands and of OSD actions on the screen.
+    feedback::TOnScreenDisplay& OSD() { return osd_; }
+
+private:
+    // The configuration as it was before something ran that may replace it
+    // (an Open another program posts) or free records: a record read before
+    // is used afterwards only when it still belongs to the same one.
+    struct ModelWatch {
+        const Configuration* model;
+        std::uint64_t generation;
+    };
+    ModelWatch WatchModel() const { return {Model.get(), modelGeneration_}; }
+    bool StillHolds(const ModelWatch& watch, const TCommand& command) const;
+    bool StillHolds(const ModelWatch& watch, const TAction& action) const;
+    actions::ExecutorHost ExecutorHostLinks();
+    feedback::OSDOptions OSDOptionsNow() const;
+    // Counts the configurations freed, so that a new one at the address of
+    // the old is told apart.
+    std::uint64_t modelGeneration_ = 0;
+    feedback::TOnScreenDisplay osd_{platform_.screen, OSDShowTimer, [this] { return OSDOptionsNow(); }};
+    actions::TActionExecutor executor_{
+        {platform_.windows, platform_.keyboard, platform_.mouse, platform_.processes, platform_.clock, SendKeys},
+        ExecutorHostLinks()};
 
 public:
     // Last of all: destroyed first, it stops its watcher while the handlers

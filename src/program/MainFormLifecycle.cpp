@@ -91,7 +91,12 @@ void TMainForm::FormDestroy(ui::Component* sender) {
     TypematicTimer.SetEnabled(false);
     TypematicActive = false;
     LastCommand = nullptr;
+    // So does an action's chain of descriptions.
+    ActionTimer.SetEnabled(false);
+    ++modelGeneration_;
     Model.reset();
+    // A text on the screen goes with the program.
+    if (sender && OSD().Displayed()) OSD().OSDShowTimerTimer(nullptr);
     App().SetCursor(ui::Cursor::Default);
 }
 

@@ -9,12 +9,17 @@ namespace orvane::program {
 // In this order: the command's sound, the on-screen display, the DDE item and
 // the TCP/IP event clients.
 void TMainForm::PublishRecognizedCommand(TCommand& command, TAction* action) {
-    PlayCommandSound(command);
-    if (!settingsForm_ || (!DDEConversationOpen && !TCPClientConnected)) return;
     const ui::TTreeNode* node = CommandsTree.Items().Item(command.NodeIndex);
     const std::string commandName = node ? node->Text() : std::string();
     const std::string remoteName = node && node->Parent() ? node->Parent()->Text() : std::string();
     const std::string* actionName = action ? &action->Name : nullptr;
+
+    PlayCommandSound(command);
+    // The on-screen display: the remote, the command and the action, as the
+    // settings ask.
+    OSD().AnnounceCommand(remoteName, commandName, actionName);
+
+    if (!settingsForm_ || (!DDEConversationOpen && !TCPClientConnected)) return;
     const settings::TSettingsForm& f = *settingsForm_;
 
     // With no conversation open the item keeps its value.

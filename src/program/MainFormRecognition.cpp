@@ -1,6 +1,7 @@
 // One button press as far as recognition: the serial port's handlers and
 // IRTimer hand over to SequenceCapture, ProcessDataSequence to the
-// Recognizer, which hands the command it recognises to DispatchCommand.
+// Recognizer, which hands the command it recognises to DispatchCommand
+// (MainFormDispatch.cpp).
 #include "program/MainForm.h"
 #include "settings/SettingsForm.h"
 
@@ -69,7 +70,11 @@ input::Recognizer::Links TMainForm::RecognizerLinks() {
                 static const std::string kNone;
                 return settingsForm_ ? settingsForm_->LogFileEdBx.Text() : kNone;
             },
-            [this](TCommand& command) { DispatchCommand(command); },
+            [this](TCommand& command) {
+                const ModelWatch watch = WatchModel();
+                DispatchCommand(command);
+                return StillHolds(watch, command);
+            },
             [this](TCommand& sample) { return TakeLearningSample(sample); }};
 }
 
@@ -109,11 +114,6 @@ void TMainForm::RepeatLastCommand() {
     const auto& commands = Model->Commands;
     if (std::find(commands.begin(), commands.end(), LastCommand) == commands.end()) return;
     DispatchCommand(*LastCommand);
-}
-
-void TMainForm::DispatchCommand(TCommand& command) {
-    CommandsTree.SetSelected(CommandsTree.Items().Item(command.NodeIndex));
-    PublishRecognizedCommand(command, nullptr);
 }
 
 } // namespace orvane::program

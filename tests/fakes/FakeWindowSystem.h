@@ -82,6 +82,11 @@ public:
     }
     std::map<int, std::string> keyNames;
 
+    // Recorded in calls as "WaitForInputTaken <handle> <events>".
+    void WaitForInputTaken(platform::WindowHandle window, std::size_t events) override {
+        calls.push_back("WaitForInputTaken " + std::to_string(window) + " " + std::to_string(events));
+    }
+
     platform::WindowHandle foreground = 0;
 
 private:

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace orvane::platform::win32 {
@@ -120,6 +121,21 @@ std::uint32_t Win32WindowSystem::CurrentThread() { return GetCurrentThreadId(); 
 
 void Win32WindowSystem::AttachThreadInput(std::uint32_t thread, std::uint32_t to, bool attach) {
     ::AttachThreadInput(thread, to, attach ? TRUE : FALSE);
+}
+
+void Win32WindowSystem::WaitForInputTaken(WindowHandle window, std::size_t events) {
+    // The program's own thread takes its input the next time it pumps.
+    if (GetWindowThreadProcessId(Hwnd(window), nullptr) == GetCurrentThreadId()) return;
+    // The thread answers a sent message each time it asks its queue for the
+    // next message, and takes one message per call: a key event and the
+    // character its translation posts are two. Bounded, however many events.
+    constexpr std::size_t kMostEvents = 1000;
+    constexpr UINT kAnswerTime = 250;
+    const std::size_t trips = 2 * std::min(events, kMostEvents) + 1;
+    for (std::size_t trip = 0; trip < trips; ++trip) {
+        DWORD_PTR answer = 0;
+        if (!SendMessageTimeoutA(Hwnd(window), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerTime, &answer)) return;
+    }
 }
 
 } // namespace orvane::platform::win32

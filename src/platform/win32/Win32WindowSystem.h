@@ -22,6 +22,7 @@ public:
     std::uint32_t WindowThread(WindowHandle window) override;
     std::uint32_t CurrentThread() override;
     void AttachThreadInput(std::uint32_t thread, std::uint32_t to, bool attach) override;
+    void WaitForInputTaken(WindowHandle window, std::size_t events) override;
 };
 
 } // namespace orvane::platform::win32

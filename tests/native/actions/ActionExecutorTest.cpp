@@ -93,7 +93,8 @@ TEST_F(ActionExecutorTest, ADestinationIsActivatedAndTheFormerWindowGetsTheFocus
     EXPECT_EQ(p.windows.calls,
               (std::vector<std::string>{"Attach 1 " + other, "BringToTop " + Handle(player),
                                         "SetForegroundWindow " + Handle(player), "Detach 1 " + other,
-                                        "Attach 1 " + other, "BringToTop " + Handle(editor),
+                                        // its two key events taken before the focus goes back
+                                        "WaitForInputTaken " + Handle(player) + " 2", "Attach 1 " + other, "BringToTop " + Handle(editor),
                                         "SetForegroundWindow " + Handle(editor), "Detach 1 " + other}));
     EXPECT_EQ(p.windows.foreground, editor);
 
