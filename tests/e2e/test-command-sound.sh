@@ -111,7 +111,9 @@ for _ in $(seq 40); do
   sleep 0.1
 done
 echo "sound server streams: $seen"
-echo "$seen" | grep -qi '^orvane.exe|u8 1ch 11025Hz$' ||
+# Wine names the stream after the program's version resource ("Orvane"),
+# or after its file when it has none.
+echo "$seen" | grep -qiE '^orvane(\.exe)?\|u8 1ch 11025Hz$' ||
   fail "no stream of the command's sound: \"$seen\" in $(pactl list sink-inputs 2>/dev/null)"
 pass "the command's named sound plays as a stream of the sound server"
 
