@@ -41,7 +41,9 @@ std::string Shown(ui::TForm& window, const std::string& key) {
 class LanguageFiles : public ::testing::Test {
 protected:
     LanguageFiles() {
-        dir_ = std::filesystem::path(::testing::TempDir()) / "orvane-language-files";
+        // A folder per test: ctest runs the tests of this fixture side by side.
+        dir_ = std::filesystem::path(::testing::TempDir()) /
+               ("orvane-language-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
         platform.shell.executablePath = (dir_ / "orvane.exe").string();
