@@ -93,7 +93,8 @@ def line(figure, measured, baseline, ratio, target, met):
     w("| %s | %s | %s | %s | %s | %s |" % (figure, measured, baseline, ratio, target,
                                           {True: "yes", False: "**no**", None: "—"}[met]))
 
-bare = medians.get("BM_BareToleranceLoop")
+bare = medians.get("BM_BareToleranceLoop/stride:100")
+strided = [n for n in medians if n.startswith("BM_BareToleranceLoop/stride:") and n != "BM_BareToleranceLoop/stride:100"]
 for name, what in (("BM_ProcessDataSequence_NoCommandMatches", "none matches"),
                    ("BM_ProcessDataSequence_LastCommandMatches", "the last matches")):
     t = medians.get(name)
@@ -101,6 +102,10 @@ for name, what in (("BM_ProcessDataSequence_NoCommandMatches", "none matches"),
     line("Recognition: one press, 10 000 commands of 100 values (%s)" % what, ms(t),
          "bare tolerance loop, values contiguous: " + ms(bare),
          "%.2f" % ratio if ratio else "—", "≤ 1.5", None if ratio is None else ratio <= 1.5)
+for name in strided:
+    t = medians[name]
+    line("The same bare loop with the values at the command record's stride (%s)" % name.split(":")[1], ms(t),
+         "values contiguous: " + ms(bare), "%.2f" % (t / bare) if bare else "—", "—", None)
 for name, what in (("BM_ProcessDataSequence_NoCommandMatches", "none matches"),
                    ("BM_ProcessDataSequence_LastCommandMatches", "the last matches, dispatched")):
     c = counters.get(name, {}).get("allocations_per_press")
@@ -122,9 +127,9 @@ o = read("open.txt")
 if o:
     cases = {}
     for l in o.splitlines():
-        m = re.match(r"^(empty|small|large)\s+(\S+)\s+([\d.]+)", l)
+        m = re.match(r"^(empty|small|large)\s+(\S+)\s+([\d.]+)\s.*\s([\d.]+)$", l)
         if m:
-            cases[m.group(1)] = (m.group(2), float(m.group(3)))
+            cases[m.group(1)] = (m.group(2), float(m.group(3)), float(m.group(4)))
     empty = cases.get("empty", (None, None))[1]
     line("Start to a window that answers, under Wine (warm prefix)", seconds(empty), "—", "—", "≤ 0.5 s",
          None if empty is None else empty <= 0.5)
@@ -133,6 +138,14 @@ if o:
             t = cases[c][1]
             line("Start with the %s %s configuration shown, under Wine" % (cases[c][0], c), seconds(t),
                  "empty start: " + seconds(empty), "%.2f" % (t / empty), "—", None)
+    if "empty" in cases:
+        base = cases["empty"][2]
+        for c in ("small", "large"):
+            if c in cases:
+                mb = cases[c][2]
+                line("Resident memory under Wine, the %s %s configuration shown" % (cases[c][0], c), "%.1f MB" % mb,
+                     "empty start: %.1f MB" % base, "+%.1f MB" % (mb - base), "within 20 MB of the empty start",
+                     mb - base <= 20)
 elif read("open.failed"):
     notes.append(read("open.failed").strip())
 
