@@ -5,7 +5,8 @@
 # remotes of 40 commands and 10 layouts of 20 actions; large: 2 000 remotes
 # of 5 commands and 50 layouts of 40 actions), then starts the program with
 # no file and with each file, RUNS times each, and prints the medians beside
-# the empty start measured in the same run.
+# the empty start measured in the same run, with the program's resident
+# memory once its window answers.
 #
 #   scripts/measure-open.sh [--runs N] [--only small|large] [--exe FILE] [--keep DIR]
 #
