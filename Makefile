@@ -2,7 +2,7 @@
 # missing (with apt), configure and build first.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps native windows build run test test-native test-windows dist test-dist screenshots fuzz clean
+.PHONY: all deps native windows build run test test-native test-windows dist test-dist screenshots fuzz bench clean
 
 all: build
 
@@ -56,6 +56,14 @@ fuzz:
 	@scripts/install-deps.sh fuzz
 	@test -f build/fuzz/CMakeCache.txt || cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS)
+
+# docs/PERFORMANCE.md: every benchmark and measuring script, each figure beside
+# its baseline measured in the same run, in Release; not part of `make test`.
+bench: windows
+	@scripts/install-deps.sh bench
+	@test -f build/bench/CMakeCache.txt || cmake --preset bench
+	cmake --build --preset bench -j $(JOBS)
+	scripts/bench.sh
 
 clean:
 	rm -rf build dist

@@ -14,6 +14,8 @@ file(GLOB ORVANE_APP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.cpp
 add_executable(orvane WIN32 ${ORVANE_APP_SOURCES})
 target_link_libraries(orvane PRIVATE orvane_win32)
 target_compile_options(orvane PRIVATE ${ORVANE_WARNINGS})
+# The program ships without its symbol table: it is a third of the file.
+target_link_options(orvane PRIVATE -s)
 
 # GoogleTest from Debian's source package, built for Windows so that the Win32
 # implementations are tested under Wine with the same tool as the native code.

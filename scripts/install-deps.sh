@@ -2,6 +2,7 @@
 # Installs, with apt, whatever the build and the tests need and is not there yet.
 # Safe to run again: it does nothing when every tool is present.
 # `install-deps.sh fuzz` also installs clang with libFuzzer, for `make fuzz`;
+# `install-deps.sh bench` Google Benchmark, for `make bench`;
 # `install-deps.sh dist` NSIS and zip, for `make dist` and `make test-dist`.
 set -euo pipefail
 
@@ -34,6 +35,10 @@ have_pkg fonts-liberation || need+=(fonts-liberation)
 if [ "${1:-}" = fuzz ]; then
   have_cmd clang++ || need+=(clang)
   have_pkg libclang-rt-14-dev || need+=(libclang-rt-14-dev)
+fi
+
+if [ "${1:-}" = bench ]; then
+  have_pkg libbenchmark-dev || need+=(libbenchmark-dev)
 fi
 
 if [ "${1:-}" = dist ]; then

@@ -5,7 +5,8 @@
 # remotes of 40 commands and 10 layouts of 20 actions; large: 2 000 remotes
 # of 5 commands and 50 layouts of 40 actions), then starts the program with
 # no file and with each file, RUNS times each, and prints the medians beside
-# the empty start measured in the same run.
+# the empty start measured in the same run, with the program's resident
+# memory once its window answers.
 #
 #   scripts/measure-open.sh [--runs N] [--only small|large] [--exe FILE] [--keep DIR]
 #
@@ -100,7 +101,8 @@ write_file() { # name remotes commands values layouts actions
   }' >"$work/$1.orv"
 }
 
-# Seconds from the start to a window answering with LAYOUTS layouts.
+# Seconds from the start to a window answering with LAYOUTS layouts, and the
+# program's resident memory then, in KB.
 open_once() { # layouts [file]
   local layouts=$1 args=() start end count
   # Named the Windows way before the clock starts: winepath is a Wine process too.
@@ -115,9 +117,12 @@ open_once() { # layouts [file]
   done
   end=$(date +%s.%N)
   [ "$count" = "$layouts" ] || { echo "the window showed $count layouts, not $layouts" >&2; exit 1; }
+  # The wine process started becomes the program's own.
+  local rss
+  rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status" 2>/dev/null)
   driver close "$TITLE"
   wait "$pid"
-  echo "$end - $start" | bc
+  echo "$(echo "$end - $start" | bc) ${rss:-0}"
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -137,22 +142,26 @@ for _ in $(seq "$runs"); do
     file=""
     [ "$1" != empty ] && file="$work/$1.orv"
     t=$(open_once "$2" $file) || exit 1
-    echo "$t" >>"$work/$1.times"
+    echo "${t% *}" >>"$work/$1.times"
+    echo "${t#* }" >>"$work/$1.rss"
   done
 done
 for c in "${cases[@]}"; do
   set -- $c
   median <"$work/$1.times" >"$work/$1.median"
+  median <"$work/$1.rss" >"$work/$1.rss.median"
   echo "$1: $(tr '\n' ' ' <"$work/$1.times")" >&2
 done
 
 base=$(cat "$work/empty.median")
-printf '%-8s %10s %10s %12s %8s\n' case size seconds "minus empty" ratio
-printf '%-8s %10s %10.2f %12s %8s\n' empty - "$base" - -
+mb() { echo "scale=1; $(cat "$work/$1.rss.median") / 1024" | bc; }
+printf '%-8s %10s %10s %12s %8s %12s\n' case size seconds "minus empty" ratio "resident MB"
+printf '%-8s %10s %10.2f %12s %8s %12.1f\n' empty - "$base" - - "$(mb empty)"
 for c in "${cases[@]:1}"; do
   set -- $c
   t=$(cat "$work/$1.median")
-  printf '%-8s %9dK %10.2f %12.2f %8.2f\n' "$1" $(($(stat -c %s "$work/$1.orv") / 1024)) "$t" \
-    "$(echo "$t - $base" | bc)" "$(echo "scale=2; $t / $base" | bc)"
+  printf '%-8s %9dK %10.2f %12.2f %8.2f %12.1f\n' "$1" $(($(stat -c %s "$work/$1.orv") / 1024)) "$t" \
+    "$(echo "$t - $base" | bc)" "$(echo "scale=2; $t / $base" | bc)" "$(mb "$1")"
 done
-echo "(median of $runs runs each; seconds from start to a window that answers with the file's layouts)"
+echo "(median of $runs runs each; seconds from start to a window that answers with the file's layouts,"
+echo " and the program's resident memory then)"

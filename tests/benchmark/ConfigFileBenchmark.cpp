@@ -58,6 +58,7 @@ public:
         std::remove((path_ + ".bak").c_str());
     }
     TMainForm& Main() { return program_->Main(); }
+    const std::string& Path() const { return path_; }
     std::uintmax_t FileSize() const { return std::filesystem::file_size(path_); }
 
 private:
@@ -80,6 +81,25 @@ void BM_OpenLargeConfiguration(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(Configuration().FileSize());
 }
 BENCHMARK(BM_OpenLargeConfiguration)->Unit(benchmark::kMillisecond);
+
+// The baseline of opening: reading the same file's bytes into memory.
+void BM_ReadLargeConfigurationBytes(benchmark::State& state) {
+    const std::string& path = Configuration().Path();
+    std::string bytes;
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (!file) {
+            state.SkipWithError("the file cannot be read");
+            return;
+        }
+        bytes.resize(Configuration().FileSize());
+        const std::size_t read = std::fread(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+        benchmark::DoNotOptimize(bytes.data());
+        if (read != bytes.size()) state.SkipWithError("the file was read short");
+    }
+}
+BENCHMARK(BM_ReadLargeConfigurationBytes)->Unit(benchmark::kMillisecond);
 
 void BM_SaveLargeConfiguration(benchmark::State& state) {
     TMainForm& main = Configuration().Main();

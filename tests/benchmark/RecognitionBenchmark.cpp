@@ -2,7 +2,8 @@
 // 100-value codes (100 remotes of 100 commands): when only the last command
 // matches, and when none does. Every other command differs from the press at
 // its last value only, so each comparison runs its whole length. The program
-// runs on fakes.
+// runs on fakes. Beside them, the baseline: a bare tolerance loop over the
+// same values stored one command after another.
 #include "program/Program.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeSerialPort.h"
@@ -10,7 +11,25 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
 #include <memory>
+#include <new>
+#include <vector>
+
+// Every allocation of the benchmark binary is counted, so that a press can
+// show that it allocates nothing.
+namespace {
+std::size_t allocations = 0;
+}
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace orvane::program {
 namespace {
@@ -61,10 +80,13 @@ ManyCommands& Commands() {
 
 // The press is left in place: emptying a sequence only resets its last index.
 void RunPresses(benchmark::State& state, TMainForm& main) {
+    const std::size_t before = allocations;
     for (auto _ : state) {
         main.IncomingSequence.CodeHigh = kValues - 1;
         main.ProcessDataSequence();
     }
+    state.counters["allocations_per_press"] =
+        static_cast<double>(allocations - before) / static_cast<double>(state.iterations());
 }
 
 void BM_ProcessDataSequence_LastCommandMatches(benchmark::State& state) {
@@ -84,6 +106,46 @@ void BM_ProcessDataSequence_NoCommandMatches(benchmark::State& state) {
     if (main.CommandsTree.Selected()) state.SkipWithError("a command was recognised");
 }
 BENCHMARK(BM_ProcessDataSequence_NoCommandMatches)->Unit(benchmark::kMicrosecond);
+
+// The baseline: the same values one command after another, each compared
+// whole within the default tolerance, the last one matching. With the
+// record's stride instead, the same loop shows what the layout costs.
+void BM_BareToleranceLoop(benchmark::State& state) {
+    constexpr std::int32_t kTolerance = 10;
+    const std::size_t stride = static_cast<std::size_t>(state.range(0));
+    constexpr std::size_t kCommands = static_cast<std::size_t>(kRemotes) * kCommandsPerRemote;
+    std::vector<std::int32_t> stored(kCommands * stride);
+    std::vector<std::int32_t> press(kValues);
+    for (int v = 0; v < kValues; ++v) press[v] = 1000 + 10 * v;
+    for (std::size_t c = 0; c < kCommands; ++c)
+        for (int v = 0; v < kValues; ++v) stored[c * stride + v] = press[v] + (v == kValues - 1 && c + 1 < kCommands ? 1000 : 0);
+    std::size_t found = 0;
+    for (auto _ : state) {
+        found = kCommands;
+        for (std::size_t c = 0; c < kCommands; ++c) {
+            const std::int32_t* values = stored.data() + c * stride;
+            bool match = true;
+            for (int v = 0; v < kValues; ++v) {
+                const std::int32_t difference = press[v] - values[v];
+                if (difference < -kTolerance || difference > kTolerance) {
+                    match = false;
+                    break;
+                }
+            }
+            if (match) {
+                found = c;
+                break;
+            }
+        }
+        benchmark::DoNotOptimize(found);
+    }
+    if (found != kCommands - 1) state.SkipWithError("the last command did not match");
+}
+BENCHMARK(BM_BareToleranceLoop)
+    ->Arg(kValues)
+    ->Arg(sizeof(TCommand) / sizeof(std::int32_t))
+    ->ArgNames({"stride"})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace orvane::program

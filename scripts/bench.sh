@@ -1,0 +1,187 @@
+#!/usr/bin/env bash
+# Writes docs/PERFORMANCE.md: runs the benchmarks (build/bench, Release) and
+# the measuring scripts under Wine (build/windows), and puts each figure
+# beside its baseline measured in the same run, the ratio and the target,
+# with the machine it ran on. Machines here are shared and noisy, so a ratio
+# is what holds from one run to the next, not an absolute time. `make bench`
+# builds what it needs first. Not a test.
+#
+#   scripts/bench.sh [--out FILE] [--quick]
+#
+# --quick: fewer repetitions and runs, for a look while working.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out="$root/docs/PERFORMANCE.md"
+reps=5
+open_runs=3
+latency_count=220
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --out) out=$2; shift 2 ;;
+    --quick) reps=2; open_runs=1; latency_count=60; shift ;;
+    *) echo "usage: $0 [--out FILE] [--quick]" >&2; exit 2 ;;
+  esac
+done
+
+bench="$root/build/bench/orvane_benchmarks"
+[ -x "$bench" ] || { echo "build the bench preset first (make bench)" >&2; exit 1; }
+work=$(mktemp -d "${TMPDIR:-/tmp}/orvane-bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+
+echo "benchmarks ($reps repetitions)..." >&2
+"$bench" --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
+  --benchmark_out="$work/bench.json" --benchmark_out_format=json >&2 || echo "the benchmarks failed" >"$work/bench.failed"
+
+if [ -f "$root/build/windows/orvane.exe" ]; then
+  echo "opening under Wine ($open_runs runs)..." >&2
+  "$root/scripts/measure-open.sh" --runs "$open_runs" >"$work/open.txt" 2>"$work/open.err" ||
+    echo "measure-open.sh failed: $(tail -1 "$work/open.err")" >"$work/open.failed"
+  echo "event latency under Wine ($latency_count codes)..." >&2
+  "$root/scripts/measure-event-latency.sh" --count "$latency_count" >"$work/latency.txt" 2>"$work/latency.err" ||
+    echo "measure-event-latency.sh failed: $(tail -1 "$work/latency.err")" >"$work/latency.failed"
+  stat -c %s "$root/build/windows/orvane.exe" >"$work/exe.size"
+fi
+
+load_after=$(cut -d' ' -f1-3 /proc/loadavg)
+cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
+
+python3 - "$work" "$out" "$(nproc)" "$cpu" "$load_before" "$load_after" "$(date -u '+%Y-%m-%d %H:%M UTC')" \
+  "$(git -C "$root" rev-parse --short HEAD 2>/dev/null)" <<'EOF'
+import json, os, re, sys
+work, out, nproc, cpu, load_before, load_after, when, commit = sys.argv[1:9]
+
+def read(name):
+    path = os.path.join(work, name)
+    return open(path).read() if os.path.exists(path) else None
+
+medians = {}
+counters = {}
+if read("bench.json"):
+    for b in json.loads(read("bench.json"))["benchmarks"]:
+        if b.get("aggregate_name") != "median":
+            continue
+        name = b["run_name"]
+        scale = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}[b["time_unit"]]
+        medians[name] = b["real_time"] * scale
+        counters[name] = b
+
+notes = []
+
+def ms(x):
+    return "—" if x is None else ("%.3f ms" % (x * 1e3) if x < 0.01 else "%.1f ms" % (x * 1e3))
+
+def seconds(x):
+    return "—" if x is None else "%.2f s" % x
+
+lines = []
+w = lines.append
+w("# Performance")
+w("")
+w("Written by `make bench` (scripts/bench.sh); do not edit by hand. Each figure stands")
+w("beside a baseline measured in the same run on the same machine: the machines here are")
+w("shared and noisy, so the ratio is what holds from one run to the next, not the time.")
+w("")
+w("Machine: %s cores, %s; load average %s at the start, %s at the end. %s, commit %s." %
+  (nproc, cpu, load_before, load_after, when, commit or "?"))
+w("")
+w("| Figure | Measured | Baseline (same run) | Ratio | Target | Met |")
+w("|---|---|---|---|---|---|")
+
+def line(figure, measured, baseline, ratio, target, met):
+    w("| %s | %s | %s | %s | %s | %s |" % (figure, measured, baseline, ratio, target,
+                                          {True: "yes", False: "**no**", None: "—"}[met]))
+
+bare = medians.get("BM_BareToleranceLoop/stride:100")
+strided = [n for n in medians if n.startswith("BM_BareToleranceLoop/stride:") and n != "BM_BareToleranceLoop/stride:100"]
+for name, what in (("BM_ProcessDataSequence_NoCommandMatches", "none matches"),
+                   ("BM_ProcessDataSequence_LastCommandMatches", "the last matches")):
+    t = medians.get(name)
+    ratio = t / bare if t and bare else None
+    line("Recognition: one press, 10 000 commands of 100 values (%s)" % what, ms(t),
+         "bare tolerance loop, values contiguous: " + ms(bare),
+         "%.2f" % ratio if ratio else "—", "≤ 1.5", None if ratio is None else ratio <= 1.5)
+for name in strided:
+    t = medians[name]
+    line("The same bare loop with the values at the command record's stride (%s)" % name.split(":")[1], ms(t),
+         "values contiguous: " + ms(bare), "%.2f" % (t / bare) if bare else "—", "—", None)
+for name, what in (("BM_ProcessDataSequence_NoCommandMatches", "none matches"),
+                   ("BM_ProcessDataSequence_LastCommandMatches", "the last matches, dispatched")):
+    c = counters.get(name, {}).get("allocations_per_press")
+    line("Recognition: allocations per press (%s)" % what, "—" if c is None else "%g" % c, "—", "—", "0",
+         None if c is None else c == 0)
+
+openTime = medians.get("BM_OpenLargeConfiguration")
+readTime = medians.get("BM_ReadLargeConfigurationBytes")
+size = counters.get("BM_OpenLargeConfiguration", {}).get("bytes")
+ratio = openTime / readTime if openTime and readTime else None
+line("Opening a configuration natively (%s)" % ("%.1f MB" % (size / 1e6) if size else "?"), seconds(openTime),
+     "reading its bytes: " + (ms(readTime)), "%.1f" % ratio if ratio else "—", "≤ 5",
+     None if ratio is None else ratio <= 5)
+saveTime = medians.get("BM_SaveLargeConfiguration")
+line("Saving the same configuration natively", seconds(saveTime), "reading its bytes: " + ms(readTime),
+     "%.1f" % (saveTime / readTime) if saveTime and readTime else "—", "—", None)
+
+o = read("open.txt")
+if o:
+    cases = {}
+    for l in o.splitlines():
+        m = re.match(r"^(empty|small|large)\s+(\S+)\s+([\d.]+)\s.*\s([\d.]+)$", l)
+        if m:
+            cases[m.group(1)] = (m.group(2), float(m.group(3)), float(m.group(4)))
+    empty = cases.get("empty", (None, None))[1]
+    line("Start to a window that answers, under Wine (warm prefix)", seconds(empty), "—", "—", "≤ 0.5 s",
+         None if empty is None else empty <= 0.5)
+    for c in ("small", "large"):
+        if c in cases and empty:
+            t = cases[c][1]
+            line("Start with the %s %s configuration shown, under Wine" % (cases[c][0], c), seconds(t),
+                 "empty start: " + seconds(empty), "%.2f" % (t / empty), "—", None)
+    if "empty" in cases:
+        base = cases["empty"][2]
+        for c in ("small", "large"):
+            if c in cases:
+                mb = cases[c][2]
+                line("Resident memory under Wine, the %s %s configuration shown" % (cases[c][0], c), "%.1f MB" % mb,
+                     "empty start: %.1f MB" % base, "+%.1f MB" % (mb - base), "within 20 MB of the empty start",
+                     mb - base <= 20)
+elif read("open.failed"):
+    notes.append(read("open.failed").strip())
+
+l = read("latency.txt")
+if l:
+    m = re.search(r"median ([\d.]+) ms\s+95th percentile ([\d.]+) ms", l)
+    if m:
+        med, p95 = float(m.group(1)), float(m.group(2))
+        line("Latency under Wine: TCP/IP code to its event text at a TCP/IP client (median)", "%.3f ms" % med,
+             "—", "—", "< 2 ms", med < 2)
+        line("… the same, 95th percentile", "%.3f ms" % p95, "—", "—", "given", None)
+elif read("latency.failed"):
+    notes.append(read("latency.failed").strip())
+
+s = read("exe.size")
+if s:
+    size = int(s) / 1e6
+    line("Release orvane.exe, size", "%.2f MB" % size, "—", "—", "< 1.5 MB", size < 1.5)
+
+if read("bench.failed"):
+    notes.append(read("bench.failed").strip())
+
+w("")
+w("A size or a latency stands alone: a size is not noisy, and the latency targets are absolute.")
+w("Medians: of the benchmark repetitions, of the runs of scripts/measure-open.sh, of the codes of")
+w("scripts/measure-event-latency.sh.")
+notes_file = os.path.join(os.path.dirname(out), "PERFORMANCE-notes.md")
+if notes:
+    w("")
+    w("## This run's failures")
+    w("")
+    for n in notes:
+        w("- " + n)
+if os.path.exists(notes_file):
+    w("")
+    w(open(notes_file).read().rstrip())
+open(out, "w").write("\n".join(lines) + "\n")
+print("wrote " + out)
+EOF
