@@ -20,10 +20,12 @@ namespace {
 
 using namespace orvane;
 
+// The application goes first (declared last): its forms still hold icons and
+// ports of the platform while they are destroyed.
 struct World {
-    fakes::FakeUi ui;
     fakes::FakePlatform platform;
     fakes::FakeSerialPorts serialPorts;
+    fakes::FakeUi ui;
     std::unique_ptr<program::Program> program;
     World() {
         platform.shell.executablePath = "C:\\Tools\\Orvane\\orvane.exe";
