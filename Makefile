@@ -27,16 +27,16 @@ build: native windows
 run: windows
 	scripts/run-orvane
 
-test: build
+test: build native-asan
 	$(MAKE) --no-print-directory test-native
+	$(MAKE) --no-print-directory test-native-asan
 	$(MAKE) --no-print-directory test-windows
 
 # The native GoogleTest suite.
 test-native:
 	ctest --preset native
 
-# The native suite under the sanitizers (`make native-asan test-native-asan`).
-# Not yet part of `make test`: it joins once a whole run of it is clean.
+# The native suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-native-asan:
 	ctest --preset native-asan
 
