@@ -2,7 +2,7 @@
 # missing (with apt), configure and build first.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps native windows build run test test-native test-windows dist test-dist screenshots fuzz bench clean
+.PHONY: all deps native native-asan windows build run test test-native test-native-asan test-windows dist test-dist screenshots fuzz bench clean
 
 all: build
 
@@ -13,6 +13,11 @@ native: deps
 	@test -f build/native/CMakeCache.txt || cmake --preset native
 	cmake --build --preset native -j $(JOBS)
 
+# The native suite again, with AddressSanitizer and UndefinedBehaviorSanitizer.
+native-asan: deps
+	@test -f build/native-asan/CMakeCache.txt || cmake --preset native-asan
+	cmake --build --preset native-asan --target orvane_tests -j $(JOBS)
+
 windows: deps
 	@test -f build/windows/CMakeCache.txt || cmake --preset windows
 	cmake --build --preset windows -j $(JOBS)
@@ -22,13 +27,18 @@ build: native windows
 run: windows
 	scripts/run-orvane
 
-test: build
+test: build native-asan
 	$(MAKE) --no-print-directory test-native
+	$(MAKE) --no-print-directory test-native-asan
 	$(MAKE) --no-print-directory test-windows
 
 # The native GoogleTest suite.
 test-native:
 	ctest --preset native
+
+# The native suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-native-asan:
+	ctest --preset native-asan
 
 # The Win32 platform tests and the end-to-end tests, under Wine.
 test-windows:

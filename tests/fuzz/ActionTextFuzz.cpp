@@ -6,6 +6,8 @@
 #include "actions/ActionText.h"
 #include "actions/DescribeAction.h"
 #include "core/Exception.h"
+#include "fakes/FakeUi.h"
+#include "fakes/FakeWindowSystem.h"
 #include "ui/ListView.h"
 
 #include <cstddef>
@@ -18,43 +20,13 @@ namespace {
 
 using namespace orvane;
 
-// Services that are never used: nothing here shows a dialog or starts a timer.
-struct NoTimers : platform::TimerService {
-    platform::TimerId StartTimer(std::uint32_t, std::function<void()>) override { return 1; }
-    void StopTimer(platform::TimerId) override {}
-};
-struct NoDialogs : ui::DialogService {
-    int MessageBox(const std::string&, const std::string&, unsigned) override { return ui::mrOk; }
-    bool InputQuery(const std::string&, const std::string&, std::string&) override { return false; }
-    bool OpenFile(ui::FileDialogRequest&) override { return false; }
-    bool SaveFile(ui::FileDialogRequest&) override { return false; }
-    bool ChooseFont(ui::TFont&) override { return false; }
-    void WaitModal(ui::TForm&) override {}
-};
-struct NoFiles : ui::FileLister {
-    std::vector<std::string> ListFiles(const std::string&, const std::string&) override { return {}; }
-};
-struct KeyNames : platform::WindowSystem {
-    std::vector<platform::WindowHandle> TopLevelWindows() override { return {}; }
-    std::string WindowTitle(platform::WindowHandle) override { return {}; }
-    platform::WindowHandle Owner(platform::WindowHandle) override { return 0; }
-    bool IsVisible(platform::WindowHandle) override { return false; }
-    bool IsWindow(platform::WindowHandle) override { return false; }
-    platform::WindowHandle ForegroundWindow() override { return 0; }
-    bool PostWindowMessage(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) override {
-        return false;
-    }
-    std::string KeyName(std::int32_t data) override { return "Key" + std::to_string((data >> 16) & 0xFF); }
-};
-
+// Nothing here shows a dialog (the scripted dialogs would abort on one) or
+// runs a timer; key names come from the fake desktop.
 struct World {
-    NoTimers timers;
-    NoDialogs dialogs;
-    NoFiles files;
-    KeyNames windows;
-    ui::Application app{ui::UiServices{timers, dialogs, files}};
-    actions::TActionForm& editor = app.CreateForm<actions::TActionForm>(windows);
-    ui::TForm& host = app.CreateForm<ui::TForm>("Host");
+    fakes::FakeUi ui;
+    fakes::FakeWindowSystem windows;
+    actions::TActionForm& editor = ui.app.CreateForm<actions::TActionForm>(windows);
+    ui::TForm& host = ui.app.CreateForm<ui::TForm>("Host");
     ui::TListView list{host, "List"};
     World() { list.Add(); }
 };
