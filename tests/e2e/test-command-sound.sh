@@ -30,10 +30,10 @@ PULSE_PID=$!
 for _ in $(seq 100); do [ -S "$SOCKET" ] && break; sleep 0.1; done
 [ -S "$SOCKET" ] || fail "PulseAudio made no socket: $(cat "$E2E_WORK/pulse.log")"
 export PULSE_SERVER="unix:$SOCKET"
-# The streams the server plays now, as "application|sample specification".
+# The streams the server plays now, as "application|sample format".
 streams() {
   pactl list sink-inputs 2>/dev/null |
-    awk -F': ' '/Sample Specification/ {spec=$2} /application.name = / {gsub(/"/, "", $0); sub(/.*= /, ""); print $0 "|" spec}'
+    awk -F': ' '$1 ~ /^[[:space:]]*Sample S/ {format=$2} /application.name = / {gsub(/"/, "", $0); sub(/.*= /, ""); print $0 "|" format}'
 }
 [ -z "$(pactl list short sink-inputs 2>/dev/null)" ] || fail "the sound server plays something already: $(streams)"
 
