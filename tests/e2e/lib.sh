@@ -82,3 +82,42 @@ first_start() {
 pass() {
   echo "PASS: $*"
 }
+
+# A configuration of one remote "TV" with one command "Net" whose code is the
+# text AB, and the default layout alone. FILE SOUND: the command's sound name.
+write_tv_net_config() {
+  sed 's/$/\r/' >"$1" <<CONFIG
+[File information]
+Program=Orvane 4.0b
+Version=4
+Date=01.01.2030 10:00:00
+Commands=2
+Layouts=1
+
+[C0]
+Name=TV
+Level=0
+Sound=
+Recognition=1
+Typematic=1
+Digits=0
+Code=
+TrigCount=0
+
+[C1]
+Name=Net
+Level=1
+Sound=$2
+Recognition=1
+Typematic=0
+Digits=2
+Code=4142
+TrigCount=0
+
+[L0]
+Name=Default
+Application=
+WndTitle=
+ActCount=0
+CONFIG
+}

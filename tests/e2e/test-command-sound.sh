@@ -48,40 +48,7 @@ samples=$((11025 * 6))
   head -c $samples /dev/zero | tr '\0' '\200'
 } >"$WAV"
 
-sed 's/$/\r/' >"$E2E_WORK/sound.orv" <<EOF2
-[File information]
-Program=Orvane 4.0b
-Version=4
-Date=01.01.2030 10:00:00
-Commands=2
-Layouts=1
-
-[C0]
-Name=TV
-Level=0
-Sound=
-Recognition=1
-Typematic=1
-Digits=0
-Code=
-TrigCount=0
-
-[C1]
-Name=Net
-Level=1
-Sound=BELL
-Recognition=1
-Typematic=0
-Digits=2
-Code=4142
-TrigCount=0
-
-[L0]
-Name=Default
-Application=
-WndTitle=
-ActCount=0
-EOF2
+write_tv_net_config "$E2E_WORK/sound.orv" "BELL"
 
 PORT=$((20000 + RANDOM % 10000))
 socat TCP-LISTEN:$PORT,bind=127.0.0.1,reuseaddr SYSTEM:"sleep 2; printf AB; cat >/dev/null" &

@@ -9,40 +9,7 @@ trap '[ -n "$SOCAT_PID" ] && kill "$SOCAT_PID" 2>/dev/null; e2e_cleanup' EXIT
 VIEWER="Test origin"
 LOG="$E2E_WORK/commands.log"
 
-sed 's/$/\r/' >"$E2E_WORK/codes.orv" <<EOF2
-[File information]
-Program=Orvane 4.0b
-Version=4
-Date=01.01.2030 10:00:00
-Commands=2
-Layouts=1
-
-[C0]
-Name=TV
-Level=0
-Sound=
-Recognition=1
-Typematic=1
-Digits=0
-Code=
-TrigCount=0
-
-[C1]
-Name=Net
-Level=1
-Sound=
-Recognition=1
-Typematic=0
-Digits=2
-Code=4142
-TrigCount=0
-
-[L0]
-Name=Default
-Application=
-WndTitle=
-ActCount=0
-EOF2
+write_tv_net_config "$E2E_WORK/codes.orv" ""
 
 # Every connection gets the code AB a moment after it is made.
 PORT=$((20000 + RANDOM % 10000))
