@@ -38,6 +38,8 @@ foreach(src IN LISTS ORVANE_DOUBLES)
   target_link_libraries(${name} PRIVATE user32 gdi32)
   target_compile_options(${name} PRIVATE ${ORVANE_WARNINGS})
 endforeach()
+# The hostile probe rewrites access lists.
+target_link_libraries(keyhook-intruder PRIVATE advapi32)
 
 # The BestBuy card's "grappler.dll", scripted by a file beside it. Built into
 # a folder of its own: a test copies it beside orvane.exe when it wants it.
@@ -64,7 +66,7 @@ set_tests_properties(e2e.layouts-and-editor PROPERTIES TIMEOUT 240)
 
 # ---- Keyboard hook library ---------------------------------------------------
 # keyhook.dll: the system loads it into every process that receives keys, so
-# it carries no runtime at all (only kernel32 and user32) and cannot throw.
+# it carries no runtime at all (only kernel32, user32 and advapi32) and cannot throw.
 # The .def file gives the stdcall exports their plain names.
 add_library(orvane_keyhook SHARED
   ${CMAKE_SOURCE_DIR}/src/keyhook/KeyHook.cpp
@@ -73,7 +75,7 @@ set_target_properties(orvane_keyhook PROPERTIES OUTPUT_NAME keyhook PREFIX "" IM
 target_compile_options(orvane_keyhook PRIVATE ${ORVANE_WARNINGS}
   -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables)
 target_link_options(orvane_keyhook PRIVATE -nostdlib -static-libgcc -s -Wl,--entry,_DllMain@12)
-target_link_libraries(orvane_keyhook PRIVATE kernel32 user32 gcc)
+target_link_libraries(orvane_keyhook PRIVATE kernel32 user32 advapi32 gcc)
 
 # orvane.exe carries keyhook.dll inside itself, as the main window's stored
 # file data (length and bytes) in a data resource, and writes it out to a

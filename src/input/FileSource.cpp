@@ -33,6 +33,12 @@ TFileSource::TFileSource(ui::Component& owner, std::string name, platform::FileS
 TFileSource::~TFileSource() {
     // A library still loaded cannot be deleted; nothing more can be done
     // about it here, and the file is only a leftover in the temporary folder.
+    DeleteCreated();
+}
+
+void TFileSource::DeleteCreated() {
+    hold_.reset();
+    written_.clear();
     if (created_) files_.Delete(fileName_);
 }
 
@@ -48,7 +54,7 @@ std::string TFileSource::FileName() const {
 void TFileSource::SetFileName(const std::string& fileName) {
     // Only a file this component wrote is its to delete; a failure leaves a
     // harmless leftover.
-    if (created_) files_.Delete(fileName_);
+    DeleteCreated();
     fileName_ = fileName;
     created_ = false;
     extension_ = ExtensionOf(fileName);
@@ -57,17 +63,40 @@ void TFileSource::SetFileName(const std::string& fileName) {
 void TFileSource::ReadFileData(ByteView data) {
     const Bytes file = DecodeFileData(data, compress_);
     const std::string name = NewTemporaryFile();
-    if (created_) files_.Delete(fileName_);
+    DeleteCreated();
     fileName_ = name;
     created_ = true;
-    if (const platform::FileError error = files_.Write(name, file)) {
-        // Half a library is worse than none: it would load and crash.
-        if (files_.Delete(name) == 0) {
-            created_ = false;
-            fileName_.clear();
-        }
-        throw EFileSource("Cannot write file " + name + " " + ErrorText(error));
+    std::string failure;
+    if (const platform::FileError error = files_.Write(name, file))
+        failure = "Cannot write file " + name + " " + ErrorText(error);
+    else if (holdFile_)
+        failure = Keep(name, file);
+    if (failure.empty()) return;
+    // Half a library is worse than none: it would load and crash.
+    hold_.reset();
+    if (files_.Delete(name) == 0) {
+        created_ = false;
+        fileName_.clear();
     }
+    throw EFileSource(failure);
+}
+
+std::string TFileSource::Keep(const std::string& name, const Bytes& file) {
+    // Between the writing and the hold another program may have had the
+    // file open: what is held must still be what was written.
+    auto hold = files_.Hold(name);
+    if (hold.error) return "Cannot hold file " + name + " " + ErrorText(hold.error);
+    hold_ = std::move(hold.value);
+    written_ = file;
+    if (IntactFileName().empty()) return "File " + name + " was changed as it was written";
+    return {};
+}
+
+std::string TFileSource::IntactFileName() const {
+    std::string name = FileName();
+    if (name.empty() || !hold_) return name;
+    const platform::FileResult<Bytes> now = files_.Read(name);
+    return now.error == 0 && now.value == written_ ? name : std::string();
 }
 
 std::string TFileSource::NewTemporaryFile() {

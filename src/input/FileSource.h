@@ -8,6 +8,7 @@
 #include "platform/FileSystem.h"
 #include "ui/Component.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -42,6 +43,13 @@ public:
     void SetStore(bool store) { store_ = store; }
     // The file at FileName was written by this component.
     bool Created() const { return created_; }
+    // The file written out stays open until the component goes or writes
+    // another, so that no other program can change, rename or delete it in
+    // the meantime (others may read and load it). Set before ReadFileData.
+    void SetHold(bool hold) { holdFile_ = hold; }
+    // FileName, while the file still holds exactly the bytes written out;
+    // empty otherwise. Read just before the file is used.
+    std::string IntactFileName() const;
 
     // Reading the form: "FileData" goes to a new temporary file, named by the
     // current second, at which FileName then points. Damaged data raises
@@ -53,6 +61,10 @@ public:
 
 private:
     std::string NewTemporaryFile();
+    // Lets the file go and deletes it, if this component created it.
+    void DeleteCreated();
+    // Holds the file just written; the reason when it cannot be held as written.
+    std::string Keep(const std::string& name, const Bytes& file);
 
     platform::FileSystem& files_;
     platform::Clock& clock_;
@@ -62,6 +74,9 @@ private:
     std::string fileName_;
     bool store_ = false;
     bool created_ = false;
+    bool holdFile_ = false;
+    std::unique_ptr<platform::FileHold> hold_;
+    Bytes written_;
 };
 
 } // namespace orvane::input

@@ -10,20 +10,18 @@ namespace keyhook {
 // code, LParam the keystroke data (bit 31 set for a key release).
 constexpr UINT kKeyMessage = WM_USER + 1;
 
-// Name of the shared block through which every hooked process finds the target.
-constexpr char kSharedBlockName[] = "KeyCountData";
-// Name of the block that holds the path of the library file whose hook
-// reports keys: the one that started last.
-constexpr char kOwnerBlockName[] = "KeyCountOwner";
+// The shared block through which every hooked process finds the target is
+// named after the key written into the library's file (KeyHookKey.h).
 
 constexpr char kStartName[] = "KeyHook_Start";
 constexpr char kStopName[] = "KeyHook_Stop";
 constexpr char kHookProcName[] = "KeyCounter";
 constexpr char kErrorTextName[] = "KeyHook_ErrorText";
 
-// Starts reporting keys to the window, replacing any hook this process started
-// before. FALSE when the hook could not be installed; KeyHook_ErrorText then
-// says why.
+// Starts reporting keys to the window, which must be one of the calling
+// process, replacing any hook this process started before. FALSE when the
+// library carries no key, its block's name is taken, or the hook could not
+// be installed; KeyHook_ErrorText then says why.
 using StartProc = BOOL(WINAPI*)(HWND target);
 // Copies the reason the last KeyHook_Start of this process failed (empty
 // after a success) into buffer, cut to size - 1 characters and terminated;

@@ -5,6 +5,7 @@
 // read, and DeleteFile. Names compare without regard to case. Every failure
 // carries the system's error number.
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,10 +20,18 @@ namespace file_error {
 inline constexpr FileError FileNotFound = 2;
 inline constexpr FileError PathNotFound = 3;
 inline constexpr FileError AccessDenied = 5;
+inline constexpr FileError SharingViolation = 32;
 inline constexpr FileError FileExists = 80;
 inline constexpr FileError AlreadyExists = 183;
 inline constexpr FileError FileTooLarge = 223;
 } // namespace file_error
+
+// A file held open for reading: others may read and load it, but nobody may
+// write, rename or delete it until the hold is destroyed.
+class FileHold {
+public:
+    virtual ~FileHold() = default;
+};
 
 template <class T>
 struct FileResult {
@@ -46,6 +55,9 @@ public:
     // The whole file. Files of 2 GB and more fail with FileTooLarge.
     virtual FileResult<std::vector<std::uint8_t>> Read(const std::string& path) = 0;
     virtual FileError Delete(const std::string& path) = 0;
+    // Holds the file (CreateFile for reading, sharing reading only). Fails
+    // with SharingViolation while someone has it open for writing.
+    virtual FileResult<std::unique_ptr<FileHold>> Hold(const std::string& path) = 0;
 };
 
 } // namespace orvane::platform

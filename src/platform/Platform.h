@@ -13,6 +13,7 @@
 #include "platform/NotificationArea.h"
 #include "platform/MouseInput.h"
 #include "platform/Processes.h"
+#include "platform/Random.h"
 #include "platform/Registry.h"
 #include "platform/Screen.h"
 #include "platform/Shell.h"
@@ -41,6 +42,7 @@ struct Platform {
     SoundPlayer& sounds;
     Dde& dde;
     Clipboard& clipboard;
+    RandomSource& random;
 };
 
 } // namespace orvane::platform

@@ -2,6 +2,7 @@
 #include "program/CommandImages.h"
 
 #include "feedback/TrayLogos.h"
+#include "input/HookLibraryKey.h"
 
 namespace orvane::program {
 namespace {
@@ -50,13 +51,17 @@ TMainForm::TMainForm(ui::Application& app, MainServices services)
     BindHandlers();
 
     // The form's stored data: the keyboard hook library, built into the
-    // program, goes out to a temporary file. Should that fail, the keyboard
-    // origin cannot start, but the program can.
+    // program, goes out to a temporary file, with a key of this copy's own,
+    // and stays held open so that nobody can swap it before it is loaded.
+    // Should that fail, the keyboard origin cannot start, but the program can.
     KeyHookFileSrc.SetCompress(false);
     KeyHookFileSrc.SetExtension(".dll");
     KeyHookFileSrc.SetStore(true);
-    if (const auto fileData = platform_.shell.ProgramResource("KEYHOOKFILESRC"))
+    KeyHookFileSrc.SetHold(true);
+    if (auto fileData = platform_.shell.ProgramResource("KEYHOOKFILESRC")) {
+        input::GiveHookLibraryKey(*fileData, platform_.random);
         App().Dispatch([&] { KeyHookFileSrc.ReadFileData(*fileData); });
+    }
 }
 
 TMainForm::~TMainForm() {

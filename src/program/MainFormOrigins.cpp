@@ -305,7 +305,8 @@ bool TMainForm::KeyboardOrigin(bool on) {
         return true;
     }
     if (!keyHook_) {
-        keyHook_ = platform_.libraries.Load(KeyHookFileSrc.FileName());
+        // Loaded only as written: another program's library would run here.
+        keyHook_ = platform_.libraries.Load(KeyHookFileSrc.IntactFileName());
         if (!keyHook_) {
             InitializationFailed("Cannot load KEYHOOK.DLL");
             return false;

@@ -91,5 +91,23 @@ TEST_F(FileSystemContract, NothingIsMadeInAFolderThatDoesNotExist) {
     EXPECT_FALSE(Files().FileExists(folder.substr(0, folder.size() - 1))); // the folder itself
 }
 
+TEST_F(FileSystemContract, AHeldFileCanBeReadButNotChangedOrDeletedUntilItIsLetGo) {
+    const std::string name = folder + "held.dll";
+    EXPECT_EQ(Files().Hold(name).error, file_error::FileNotFound);
+    ASSERT_EQ(Files().Write(name, Bytes{1, 2}), 0u);
+    {
+        auto hold = Files().Hold(name);
+        ASSERT_EQ(hold.error, 0u);
+        ASSERT_TRUE(hold.value);
+        EXPECT_EQ(Files().Read(name).value, (Bytes{1, 2}));
+        EXPECT_EQ(Files().Hold(name).error, 0u); // holders may share
+        EXPECT_EQ(Files().Write(name, Bytes{3}), file_error::SharingViolation);
+        EXPECT_EQ(Files().Delete(name), file_error::SharingViolation);
+        EXPECT_EQ(Files().Read(name).value, (Bytes{1, 2}));
+    }
+    EXPECT_EQ(Files().Write(name, Bytes{3}), 0u);
+    EXPECT_EQ(Files().Delete(name), 0u);
+}
+
 } // namespace
 } // namespace orvane::contract

@@ -6,13 +6,14 @@
 //
 // --at places the window (the screen has no window manager to keep windows
 // apart, and a click gives a window the keyboard).
-// --occupy takes the name of the library's shared block before the library is
-// loaded, with an event or with a read-only section, so that the block cannot
-// be created or cannot be mapped for writing.
+// --occupy takes the name of the library's shared block (the one the key in
+// the library's file gives) before the library is loaded, with an event or
+// with a read-only section, so that the name is taken by something else.
 //
 // Commands on standard input, one a line, each answered with one line:
-//   start               KeyHook_Start with this window   "start 1", or "start 0 REASON"
-//                                                        with KeyHook_ErrorText's text
+//   start [WINDOW]      KeyHook_Start with this window   "start 1", or "start 0 REASON"
+//                       (or that one, in hexadecimal)    with KeyHook_ErrorText's text
+//   window              this window's handle             "window HANDLE" in hexadecimal
 //   stop                KeyHook_Stop                     "stop"
 //   call CODE VK DATA   KeyCounter(CODE, VK, DATA)       "call"
 //   text                the text box's contents          "text CONTENTS"
@@ -36,6 +37,7 @@
 #include <string>
 
 #include "../../src/keyhook/KeyHook.h"
+#include "../../src/keyhook/KeyHookKey.h"
 
 namespace {
 
@@ -62,7 +64,9 @@ void Run(const std::string& line) {
     std::sscanf(line.c_str(), "%15s", verb);
     const std::string command = verb;
     if (command == "start") {
-        if (g_start && g_start(g_window)) {
+        const unsigned long other = std::strtoul(line.c_str() + 5, nullptr, 16);
+        HWND target = other ? reinterpret_cast<HWND>(static_cast<UINT_PTR>(other)) : g_window;
+        if (g_start && g_start(target)) {
             Say("start 1");
         } else {
             char reason[128] = {};
@@ -84,6 +88,8 @@ void Run(const std::string& line) {
         char text[1024];
         GetWindowTextA(g_edit, text, sizeof(text));
         Say("text %s", text);
+    } else if (command == "window") {
+        Say("window %lX", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(g_window)));
     } else if (command == "sync") {
         Say("sync");
     } else if (command == "quit") {
@@ -128,10 +134,27 @@ DWORD WINAPI ReadCommands(LPVOID) {
     return 0;
 }
 
-bool Occupy(const std::string& how) {
+// The name of the block of the library in that file; empty without a key.
+std::string BlockNameOf(const char* path) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string bytes(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    const long at = keyhook::KeyOffset(data, read);
+    if (at < 0) return {};
+    char name[keyhook::kBlockNameSize];
+    keyhook::BlockName(data + at, name);
+    return name;
+}
+
+bool Occupy(const std::string& how, const std::string& name) {
     HANDLE object = nullptr;
+    if (name.empty()) return false;
     if (how == "event")
-        object = CreateEventA(nullptr, TRUE, FALSE, keyhook::kSharedBlockName);
+        object = CreateEventA(nullptr, TRUE, FALSE, name.c_str());
     else if (how == "readonly") {
         // A section over a file opened for reading only cannot be mapped for writing.
         char folder[MAX_PATH], path[MAX_PATH];
@@ -143,7 +166,7 @@ bool Occupy(const std::string& how) {
         CloseHandle(file);
         file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                            FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-        object = CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 8, keyhook::kSharedBlockName);
+        object = CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 8, name.c_str());
     }
     return object != nullptr; // kept open until the probe ends
 }
@@ -177,7 +200,7 @@ int main(int argc, char** argv) {
     if (!title) Usage();
     _setmode(_fileno(stdout), _O_BINARY); // plain "\n" line ends for the shell reading them
 
-    if (occupy && !Occupy(occupy)) {
+    if (occupy && !Occupy(occupy, dll ? BlockNameOf(dll) : std::string())) {
         std::fprintf(stderr, "keyhook-probe: cannot take the name with %s, error %lu\n", occupy, GetLastError());
         return 1;
     }

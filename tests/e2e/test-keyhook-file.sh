@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The keyboard hook library that orvane.exe carries inside itself: each
 # running copy writes it out as ~fs<second><N>.dll in the temporary folder,
-# byte for byte the keyhook.dll of the build, copies running together get
-# names of their own, and each copy's file goes when that copy ends.
+# the keyhook.dll of the build with a random key of that copy's own after its
+# marker; copies running together get names of their own, and each copy's
+# file goes when that copy ends.
 source "$(dirname "$0")/lib.sh"
 
 LIBRARY="$ORVANE_BIN/keyhook.dll"
@@ -34,9 +35,13 @@ wait_new_file() { # COUNT KNOWN
   new_files | grep -vxF -f <(printf '%s\n' $2) || true
 }
 
+KEY_AT=$(($(grep -obUaF 'Orvane hook key:' "$LIBRARY" | cut -d: -f1) + 16))
+without_key() { head -c "$KEY_AT" "$1"; tail -c +$((KEY_AT + 17)) "$1"; }
+key_of() { tail -c +$((KEY_AT + 1)) "$1" | head -c 16 | od -An -tx1 | tr -d ' \n'; }
 same_as_library() { # NAME
-  cmp -s "$TEMP_DIR/$1" "$LIBRARY" ||
+  cmp -s <(without_key "$TEMP_DIR/$1") <(without_key "$LIBRARY") ||
     fail "$1 ($(stat -c %s "$TEMP_DIR/$1") bytes) differs from keyhook.dll ($(stat -c %s "$LIBRARY") bytes)"
+  [ "$(key_of "$TEMP_DIR/$1")" != 00000000000000000000000000000000 ] || fail "$1 carries no key"
 }
 
 reset_registry
@@ -70,6 +75,7 @@ third=$(wait_new_file 2 "$second")
 [ -n "$third" ] && [ "$third" != "$second" ] || fail "the copies share one file: $(new_files | paste -sd' ')"
 same_as_library "$third"
 same_as_library "$second"
+[ "$(key_of "$TEMP_DIR/$second")" != "$(key_of "$TEMP_DIR/$third")" ] || fail "the copies' files share one key"
 pass "two copies running together have files of their own: $second and $third"
 
 driver close "$TITLE" || fail "could not close a main window"

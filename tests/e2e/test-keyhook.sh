@@ -3,14 +3,25 @@
 # keys typed into one program reach the window that started the hook as
 # message 1025 (virtual-key code, keystroke data unchanged), once each, and
 # still reach the program they were typed into; after KeyHook_Stop nothing
-# arrives. When the shared block cannot be had,
-# KeyHook_Start fails instead of running a hook that reports nowhere, and
-# KeyHook_ErrorText says why; the library shows no message box of its own.
+# arrives. Each probe loads a file of the library of its own with a key of its
+# own, as each copy of the program writes one. When the shared block cannot
+# be had, KeyHook_Start fails instead of running a hook that reports nowhere,
+# and KeyHook_ErrorText says why; the library shows no message box of its own.
 source "$(dirname "$0")/lib.sh"
 
-DLL=$(winepath -w "$ORVANE_BIN/keyhook.dll")
 PROBE="$ORVANE_BIN/keyhook-probe.exe"
 [ -f "$ORVANE_BIN/keyhook.dll" ] || fail "keyhook.dll is not built in $ORVANE_BIN"
+
+# A copy of the built library with random bytes after its key marker, as the
+# program writes it out; prints its Windows path.
+keyed_library() { # NAME
+  local file="$E2E_WORK/$1.dll" at
+  cp "$ORVANE_BIN/keyhook.dll" "$file"
+  at=$(grep -obUaF 'Orvane hook key:' "$file" | cut -d: -f1)
+  [ -n "$at" ] || fail "keyhook.dll has no key marker"
+  head -c 16 /dev/urandom | dd of="$file" bs=1 seek=$((at + 16)) conv=notrunc status=none
+  winepath -w "$file" 2>/dev/null
+}
 
 declare -A PROBE_PID PROBE_FD
 
@@ -96,7 +107,7 @@ received() { since "$1" '^key ' | as_presses; }
 # --- the shared block cannot be had --------------------------------------------
 # Runs first: later the block exists while any probe holds the library.
 check_block_failure() { # HOW EXPECTED-TEXT-PATTERN
-  probe_start "occupied-$1" --dll "$DLL" --occupy "$1" --at 40 40 "Keyhook occupied"
+  probe_start "occupied-$1" --dll "$(keyed_library "occupied-$1")" --occupy "$1" --at 40 40 "Keyhook occupied"
   # A message box of the library's own would hold KeyHook_Start, and the answer, back.
   ask "occupied-$1" start start
   local answer
@@ -113,17 +124,35 @@ check_block_failure() { # HOW EXPECTED-TEXT-PATTERN
   unset "PROBE_PID[occupied-$1]"
 }
 check_block_failure event 'Unable to create file mapping, Error: [1-9][0-9]*'
-check_block_failure readonly 'Unable to map view of file, Error: [1-9][0-9]*'
-pass "a missing shared block fails KeyHook_Start, whose reason carries the error number, and shows nothing"
+# A section someone else made under the name is never used, whatever it allows.
+check_block_failure readonly 'Unable to create file mapping, Error: 183'
+pass "a shared block that cannot be had, or whose name is taken, fails KeyHook_Start with the error number"
+
+# The library as built carries no key: its block's name would be anyone's to work out.
+probe_start unkeyed --dll "$(winepath -w "$ORVANE_BIN/keyhook.dll")" --at 40 40 "Keyhook unkeyed"
+ask unkeyed start start
+[ "$(grep '^start ' "$E2E_WORK/unkeyed.out")" = "start 0 The keyboard hook library carries no key of its own" ] ||
+  fail "the library without a key answered: $(grep '^start ' "$E2E_WORK/unkeyed.out")"
+say unkeyed quit
+wait "${PROBE_PID[unkeyed]}"
+exec {PROBE_FD[unkeyed]}>&-
+unset "PROBE_PID[unkeyed]"
+pass "the library without a key of its own does not start its hook"
 
 # --- keys typed into another program -------------------------------------------
 probe_start pad --at 40 40 "Keyhook pad"
 PAD=$(xdotool search --name '^Keyhook pad$' | head -n 1)
 [ -n "$PAD" ] || fail "the pad window is not on the display"
-probe_start listener --dll "$DLL" --at 40 220 "Keyhook listener"
+probe_start listener --dll "$(keyed_library listener)" --at 40 220 "Keyhook listener"
+
+# Only a window of the program that starts the hook can be its target.
+ask pad window window
+ask listener "start $(grep '^window ' "$E2E_WORK/pad.out" | cut -d' ' -f2)" start
+[ "$(grep '^start ' "$E2E_WORK/listener.out")" = "start 0 Unable to set keyboard hook, Error: 1400" ] ||
+  fail "KeyHook_Start with another program's window answered: $(grep '^start ' "$E2E_WORK/listener.out")"
 
 ask listener start start
-grep -q '^start 1$' "$E2E_WORK/listener.out" || fail "KeyHook_Start failed"
+[ "$(grep '^start ' "$E2E_WORK/listener.out" | tail -n 1)" = "start 1" ] || fail "KeyHook_Start failed"
 mark listener
 mark pad
 type_into_pad ab
@@ -157,8 +186,9 @@ sync_probe listener
 pass "a second KeyHook_Start replaces the first hook"
 
 # --- a second copy of the program ----------------------------------------------
-# Both copies' hooks sit in the chain; the last start names the window.
-probe_start second --dll "$DLL" --at 40 400 "Keyhook second"
+# Both copies' hooks sit in the chain, each from a file of its own; the hook
+# started last reports.
+probe_start second --dll "$(keyed_library second)" --at 40 400 "Keyhook second"
 ask second start start
 mark listener
 mark second

@@ -49,6 +49,7 @@ FileError FakeFileSystem::CreateNew(const std::string& path) {
 
 FileError FakeFileSystem::Write(const std::string& path, std::span<const std::uint8_t> bytes) {
     if (const FileError error = TakeFailure("Write")) return error;
+    if (Held(path)) return file_error::SharingViolation;
     if (folders_.count(Key(path))) return file_error::AccessDenied;
     if (!FolderOfExists(path)) return file_error::PathNotFound;
     File& file = files_[Key(path)];
@@ -67,9 +68,27 @@ platform::FileResult<std::vector<std::uint8_t>> FakeFileSystem::Read(const std::
 
 FileError FakeFileSystem::Delete(const std::string& path) {
     if (const FileError error = TakeFailure("Delete")) return error;
+    if (Held(path)) return file_error::SharingViolation;
     if (files_.erase(Key(path))) return 0;
     if (folders_.count(Key(path))) return file_error::AccessDenied;
     return FolderOfExists(path) ? file_error::FileNotFound : file_error::PathNotFound;
+}
+
+platform::FileResult<std::unique_ptr<platform::FileHold>> FakeFileSystem::Hold(const std::string& path) {
+    class FakeHold : public platform::FileHold {
+    public:
+        FakeHold(std::multiset<std::string>& held, std::string key) : held_(held), key_(std::move(key)) {
+            held_.insert(key_);
+        }
+        ~FakeHold() override { held_.erase(held_.find(key_)); }
+
+    private:
+        std::multiset<std::string>& held_;
+        std::string key_;
+    };
+    if (const FileError error = TakeFailure("Hold")) return {nullptr, error};
+    if (!files_.count(Key(path))) return {nullptr, FolderOfExists(path) ? file_error::FileNotFound : file_error::PathNotFound};
+    return {std::make_unique<FakeHold>(held_, Key(path)), 0};
 }
 
 void FakeFileSystem::AddFolder(const std::string& path) {

@@ -26,6 +26,10 @@ public:
     platform::FileError Write(const std::string& path, std::span<const std::uint8_t> bytes) override;
     platform::FileResult<std::vector<std::uint8_t>> Read(const std::string& path) override;
     platform::FileError Delete(const std::string& path) override;
+    // While held, Write and Delete fail with SharingViolation; Put and Remove
+    // (another program that ignores holds) still work.
+    platform::FileResult<std::unique_ptr<platform::FileHold>> Hold(const std::string& path) override;
+    bool Held(const std::string& path) const { return held_.count(Key(path)) > 0; }
 
     // A folder and every folder above it; the final "\" is optional.
     void AddFolder(const std::string& path);
@@ -38,7 +42,7 @@ public:
     std::vector<std::string> FileNames() const;
 
     // The next call of an operation ("TempPath", "CreateNew", "Write", "Read",
-    // "Delete") fails with error and changes nothing.
+    // "Delete", "Hold") fails with error and changes nothing.
     void FailNext(const std::string& operation, platform::FileError error);
     // Runs as CreateNew starts, before it looks at the name: another program
     // may take the name in between.
@@ -59,6 +63,7 @@ private:
     std::map<std::string, File> files_;
     std::set<std::string> folders_;
     std::map<std::string, platform::FileError> failures_;
+    std::multiset<std::string> held_;
 };
 
 } // namespace orvane::fakes

@@ -11,6 +11,7 @@
 #include "fakes/FakeNotificationArea.h"
 #include "fakes/FakeMouseInput.h"
 #include "fakes/FakeProcesses.h"
+#include "fakes/FakeRandom.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeScreen.h"
 #include "fakes/FakeShell.h"
@@ -40,8 +41,9 @@ struct FakePlatform {
     FakeSoundPlayer sounds;
     FakeDde dde;
     FakeClipboard clipboard;
+    FakeRandom random;
 
-    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen, sounds, dde, clipboard}; }
+    platform::Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen, sounds, dde, clipboard, random}; }
 };
 
 } // namespace orvane::fakes

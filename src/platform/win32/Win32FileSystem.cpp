@@ -15,6 +15,7 @@ public:
     ~FileHandle() {
         if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
     }
+    FileHandle(FileHandle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
     HANDLE get() const { return handle_; }
@@ -33,6 +34,14 @@ DWORD LastError() {
 FileHandle Open(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
     return FileHandle(CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
+
+class Win32FileHold : public FileHold {
+public:
+    explicit Win32FileHold(FileHandle file) : file_(std::move(file)) {}
+
+private:
+    FileHandle file_;
+};
 
 // Large transfers go in pieces, so that no single call needs a huge buffer
 // in the kernel.
@@ -103,5 +112,13 @@ FileResult<std::vector<std::uint8_t>> Win32FileSystem::Read(const std::string& p
 }
 
 FileError Win32FileSystem::Delete(const std::string& path) { return DeleteFileA(path.c_str()) ? 0 : LastError(); }
+
+FileResult<std::unique_ptr<FileHold>> Win32FileSystem::Hold(const std::string& path) {
+    // Reading shared, so that every process can load the library from it;
+    // neither writing nor deleting (which renaming needs) is.
+    FileHandle file = Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    if (!file) return {nullptr, LastError()};
+    return {std::make_unique<Win32FileHold>(std::move(file)), 0};
+}
 
 } // namespace orvane::platform::win32

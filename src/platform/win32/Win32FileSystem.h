@@ -11,6 +11,7 @@ public:
     FileError Write(const std::string& path, std::span<const std::uint8_t> bytes) override;
     FileResult<std::vector<std::uint8_t>> Read(const std::string& path) override;
     FileError Delete(const std::string& path) override;
+    FileResult<std::unique_ptr<FileHold>> Hold(const std::string& path) override;
 };
 
 } // namespace orvane::platform::win32

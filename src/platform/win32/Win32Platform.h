@@ -11,6 +11,7 @@
 #include "platform/win32/Win32NotificationArea.h"
 #include "platform/win32/Win32MouseInput.h"
 #include "platform/win32/Win32Processes.h"
+#include "platform/win32/Win32Random.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Shell.h"
@@ -39,8 +40,9 @@ struct Win32Platform {
     Win32SoundPlayer sounds;
     Win32Dde dde;
     Win32Clipboard clipboard;
+    Win32Random random;
 
-    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen, sounds, dde, clipboard}; }
+    Platform Services() { return {registry, clock, windows, timers, shell, libraries, files, sockets, keyboard, mixer, tray, mouse, processes, screen, sounds, dde, clipboard, random}; }
 };
 
 } // namespace orvane::platform::win32

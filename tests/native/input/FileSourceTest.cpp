@@ -157,6 +157,40 @@ TEST_F(FileSourceTest, ATemporaryFolderThatCannotBeUsedIsReportedAtOnce) {
     EXPECT_EQ(source->FileName(), "");
 }
 
+TEST_F(FileSourceTest, AHeldFileCannotBeChangedAndIsUsedOnlyAsWritten) {
+    auto source = MakeSource();
+    source->SetHold(true);
+    source->ReadFileData(EncodeFileData(library, false));
+    const std::string name = source->FileName();
+    EXPECT_TRUE(files.Held(name));
+    EXPECT_EQ(source->IntactFileName(), name);
+    EXPECT_EQ(files.Delete(name), platform::file_error::SharingViolation);
+
+    // Something that ignores the hold changes it: no longer ours to use.
+    Bytes changed = library;
+    changed[100] ^= 1;
+    files.Put(name, changed);
+    EXPECT_EQ(source->FileName(), name);
+    EXPECT_EQ(source->IntactFileName(), "");
+
+    // Writing anew lets the old file go and deletes it.
+    source->ReadFileData(EncodeFileData(library, false));
+    EXPECT_FALSE(files.FileExists(name));
+    EXPECT_EQ(source->IntactFileName(), source->FileName());
+
+    // A file that cannot be held, or was changed before it was held, is not left behind.
+    files.FailNext("Hold", platform::file_error::SharingViolation);
+    EXPECT_EQ(FailureOf([&] { source->ReadFileData(EncodeFileData(library, false)); }),
+              "Cannot hold file C:\\Temp\\~fs72.dll (error 32)");
+    files.FailNext("Read", platform::file_error::AccessDenied);
+    EXPECT_EQ(FailureOf([&] { source->ReadFileData(EncodeFileData(library, false)); }),
+              "File C:\\Temp\\~fs72.dll was changed as it was written");
+    EXPECT_EQ(files.FileNames(), Names{});
+    EXPECT_EQ(source->FileName(), "");
+    source.reset();
+    EXPECT_TRUE(files.FileNames().empty());
+}
+
 TEST_F(FileSourceTest, PropertiesArePublishedInOrderAndCompressImpliesStore) {
     TFileSource source(owner, "Src", files, clock);
     const Names names = source.PropertyNames();

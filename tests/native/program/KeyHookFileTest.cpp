@@ -5,6 +5,7 @@
 #include "fakes/FakeSerialPort.h"
 #include "fakes/FakeUi.h"
 #include "input/FileSourceData.h"
+#include "keyhook/KeyHookKey.h"
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,41 @@ TEST_F(KeyHookFileTest, EachCopyWritesTheLibraryOutUntilItsMainWindowGoes) {
     EXPECT_EQ(platform.files.FileNames(), Names{"C:\\Temp\\~fs421.dll"});
     second.reset();
     EXPECT_TRUE(platform.files.FileNames().empty());
+}
+
+TEST_F(KeyHookFileTest, EachCopyWritesItsOwnKeyAndLoadsOnlyTheFileItHolds) {
+    std::copy(std::begin(keyhook::kKeyMarker), std::end(keyhook::kKeyMarker), library.begin() + 3000);
+    Carry(input::EncodeFileData(library, false));
+    settings::SettingsStore store(platform.registry);
+    store.WriteSettingBool("Multiple instances", true);
+    store.WriteSettingBool("Use keyboard trapping", true);
+    const auto keyOf = [&](const std::string& file) {
+        const Bytes bytes = *platform.files.Contents(file);
+        return Bytes(bytes.begin() + 3016, bytes.begin() + 3032);
+    };
+
+    auto first = Start();
+    auto second = Start();
+    const std::string firstFile = first->Main().KeyHookFileSrc.FileName();
+    const std::string secondFile = second->Main().KeyHookFileSrc.FileName();
+    EXPECT_EQ(keyOf(firstFile), (Bytes{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
+    EXPECT_EQ(keyOf(secondFile), (Bytes{17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32}));
+    Bytes rest = *platform.files.Contents(firstFile);
+    std::fill(rest.begin() + 3016, rest.begin() + 3032, 0);
+    EXPECT_EQ(rest, library); // the key is all that differs
+    // Held from the writing on: not even this program's own file calls change it.
+    EXPECT_TRUE(platform.files.Held(firstFile));
+    EXPECT_EQ(platform.files.Write(firstFile, library), platform::file_error::SharingViolation);
+
+    // Something that ignores the hold swaps the second copy's file: it is not loaded.
+    platform.libraries.Provide(firstFile, {{"KeyHook_Start", "KeyHook_Stop", "KeyCounter"}, {}});
+    platform.libraries.Provide(secondFile, {{"KeyHook_Start", "KeyHook_Stop", "KeyCounter"}, {}});
+    platform.files.Put(secondFile, library);
+    second->ui.dialogs.ExpectMessageBox("Cannot load KEYHOOK.DLL");
+    EXPECT_FALSE(second->Main().SwitchOrigins(true));
+    EXPECT_EQ(platform.libraries.LoadCount(secondFile), 0);
+    EXPECT_TRUE(first->Main().SwitchOrigins(true));
+    EXPECT_EQ(platform.libraries.LoadCount(firstFile), 1);
 }
 
 TEST_F(KeyHookFileTest, WithoutTheResourceThereIsNoFile) {
