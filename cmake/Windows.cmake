@@ -63,6 +63,8 @@ foreach(script IN LISTS ORVANE_E2E_TESTS)
 endforeach()
 # Two starts of the program, one of them over an audio server of its own.
 set_tests_properties(e2e.layouts-and-editor PROPERTIES TIMEOUT 240)
+# Two starts of the program beside a hostile program, with typing each time.
+set_tests_properties(e2e.keyhook-guard PROPERTIES TIMEOUT 300)
 
 # ---- Keyboard hook library ---------------------------------------------------
 # keyhook.dll: the system loads it into every process that receives keys, so
