@@ -181,10 +181,10 @@ TEST_F(FileSourceTest, AHeldFileCannotBeChangedAndIsUsedOnlyAsWritten) {
     // A file that cannot be held, or was changed before it was held, is not left behind.
     files.FailNext("Hold", platform::file_error::SharingViolation);
     EXPECT_EQ(FailureOf([&] { source->ReadFileData(EncodeFileData(library, false)); }),
-              "Cannot hold file C:\\Temp\\~fs72.dll (error 32)");
+              "Cannot hold file C:\\Temp\\~fs70.dll (error 32)");
     files.FailNext("Read", platform::file_error::AccessDenied);
     EXPECT_EQ(FailureOf([&] { source->ReadFileData(EncodeFileData(library, false)); }),
-              "File C:\\Temp\\~fs72.dll was changed as it was written");
+              "File C:\\Temp\\~fs70.dll was changed as it was written");
     EXPECT_EQ(files.FileNames(), Names{});
     EXPECT_EQ(source->FileName(), "");
     source.reset();

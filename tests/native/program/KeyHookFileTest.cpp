@@ -6,6 +6,7 @@
 #include "fakes/FakeUi.h"
 #include "input/FileSourceData.h"
 #include "keyhook/KeyHookKey.h"
+#include "settings/SettingsForm.h"
 
 #include <gtest/gtest.h>
 
@@ -65,10 +66,9 @@ TEST_F(KeyHookFileTest, EachCopyWritesTheLibraryOutUntilItsMainWindowGoes) {
 
 TEST_F(KeyHookFileTest, EachCopyWritesItsOwnKeyAndLoadsOnlyTheFileItHolds) {
     std::copy(std::begin(keyhook::kKeyMarker), std::end(keyhook::kKeyMarker), library.begin() + 3000);
+    std::fill(library.begin() + 3016, library.begin() + 3032, 0);
     Carry(input::EncodeFileData(library, false));
-    settings::SettingsStore store(platform.registry);
-    store.WriteSettingBool("Multiple instances", true);
-    store.WriteSettingBool("Use keyboard trapping", true);
+    settings::SettingsStore(platform.registry).WriteSettingBool("Multiple instances", true);
     const auto keyOf = [&](const std::string& file) {
         const Bytes bytes = *platform.files.Contents(file);
         return Bytes(bytes.begin() + 3016, bytes.begin() + 3032);
@@ -80,13 +80,17 @@ TEST_F(KeyHookFileTest, EachCopyWritesItsOwnKeyAndLoadsOnlyTheFileItHolds) {
     const std::string secondFile = second->Main().KeyHookFileSrc.FileName();
     EXPECT_EQ(keyOf(firstFile), (Bytes{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
     EXPECT_EQ(keyOf(secondFile), (Bytes{17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32}));
-    Bytes rest = *platform.files.Contents(firstFile);
-    std::fill(rest.begin() + 3016, rest.begin() + 3032, 0);
-    EXPECT_EQ(rest, library); // the key is all that differs
+    Bytes withoutKey = *platform.files.Contents(firstFile);
+    std::fill(withoutKey.begin() + 3016, withoutKey.begin() + 3032, 0);
+    EXPECT_EQ(withoutKey, library); // the key is all that differs
     // Held from the writing on: not even this program's own file calls change it.
     EXPECT_TRUE(platform.files.Held(firstFile));
     EXPECT_EQ(platform.files.Write(firstFile, library), platform::file_error::SharingViolation);
 
+    for (auto* run : {first.get(), second.get()}) {
+        run->program->Settings().SerialBasedChBx.SetChecked(false);
+        run->program->Settings().KeyboardChBx.SetChecked(true);
+    }
     // Something that ignores the hold swaps the second copy's file: it is not loaded.
     platform.libraries.Provide(firstFile, {{"KeyHook_Start", "KeyHook_Stop", "KeyCounter"}, {}});
     platform.libraries.Provide(secondFile, {{"KeyHook_Start", "KeyHook_Stop", "KeyCounter"}, {}});
