@@ -5,7 +5,8 @@
 // Finds the top-level window titled TITLE (waiting up to 60 s for it), then
 // every 50 ms sends it WM_NULL with SendMessageTimeout and times the answer,
 // until the file STOPFILE exists or MAXSECONDS have passed. A window that
-// does not answer within 60 s counts 60000 ms. Prints one line:
+// does not answer within 60 s counts 60000 ms. Prints "probing" once the
+// window is found, and at the end one line:
 //   "samples N worst MS median MS over200 N"
 // Exit status: 0 done; 1 no window; 2 bad usage.
 #include <windows.h>
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "window-probe: no window \"%s\"\n", argv[1]);
         return 1;
     }
+    std::puts("probing");
+    std::fflush(stdout);
     const UINT kLimitMs = 60000;
     std::vector<double> answers;
     while (NowMs() < end && !Exists(argv[2]) && IsWindow(window)) {

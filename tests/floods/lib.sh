@@ -104,6 +104,12 @@ measure_start() { # NAME
   wine "$ORVANE_BIN/window-probe.exe" "$TITLE" "$(winepath -w "$STOP_FILE" 2>/dev/null)" 900 \
     >"$E2E_WORK/probe.$1" 2>&1 &
   PROBE_PID=$!
+  # A flood that starts before the first sample would go unseen.
+  for _ in $(seq 600); do
+    grep -q probing "$E2E_WORK/probe.$1" 2>/dev/null && break
+    kill -0 "$PROBE_PID" 2>/dev/null || break
+    sleep 0.1
+  done
   (
     peak=0
     for _ in $(seq 9000); do
@@ -126,7 +132,7 @@ measure_stop() { # NEXT_OK
   wait "$PROBE_PID"
   local alive=yes samples worst median over
   kill -0 "$ORVANE_PID" 2>/dev/null || alive=no
-  read -r _ samples _ worst _ median _ over < <(tr -d '\r' <"$E2E_WORK/probe.$MEASURE_NAME")
+  read -r _ samples _ worst _ median _ over < <(tr -d '\r' <"$E2E_WORK/probe.$MEASURE_NAME" | grep '^samples')
   [ -n "${samples:-}" ] || { worst=- median=- over=-; cat "$E2E_WORK/probe.$MEASURE_NAME" >&2; }
   printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n' "$MEASURE_NAME" "$worst" "$median" "$over" \
     "$(mb "$BASELINE_KB")" "$(mb "$(cat "$E2E_WORK/peak.$MEASURE_NAME" 2>/dev/null)")" "$alive" "$1" \

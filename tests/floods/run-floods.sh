@@ -31,7 +31,8 @@ echo
 printf '%-24s %10s %10s %8s %10s %10s %8s %6s\n' scenario "worst ms" "median ms" ">200 ms" "rest MB" "peak MB" running "next"
 while IFS=$'\t' read -r name worst median over rest peak alive next; do
   printf '%-24s %10s %10s %8s %10s %10s %8s %6s\n' "$name" "$worst" "$median" "$over" "$rest" "$peak" "$alive" "${next%%:*}"
-  awk -v w="$worst" 'BEGIN { exit !(w != "-" && w + 0 <= 200) }' || status=1
+  # The ordinary start is the reference for the files' rows, not judged on time.
+  [ "$name" = config-ordinary ] || awk -v w="$worst" 'BEGIN { exit !(w != "-" && w + 0 <= 200) }' || status=1
   [ "$alive" = yes ] && [ "$next" = yes ] || status=1
 done <"$FLOODS_SUMMARY"
 exit $status
