@@ -75,5 +75,13 @@ bench: windows
 	cmake --build --preset bench -j $(JOBS)
 	scripts/bench.sh
 
+# Floods and hostile peers against the real program under Wine (tests/floods):
+# the TCP/IP origin, event clients, the serial port, a DDE client and huge
+# files; prints a table of the window's answer times, the resident size and
+# whether the next code still works. Not part of `make test`.
+.PHONY: floods
+floods: windows
+	tests/floods/run-floods.sh
+
 clean:
 	rm -rf build dist

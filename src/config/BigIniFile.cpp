@@ -73,6 +73,16 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
+// Whether the open file is larger than the engine reads; one whose size
+// cannot be told (past what a long holds) is.
+bool TooLarge(std::FILE* file) {
+    const long here = std::ftell(file);
+    if (here < 0 || std::fseek(file, 0, SEEK_END) != 0) return true;
+    const long size = std::ftell(file);
+    if (std::fseek(file, here, SEEK_SET) != 0) return true;
+    return size < 0 || size > TBigIniFile::MaxFileSize;
+}
+
 [[noreturn]] void RaiseReadError(const std::string& fileName, int error) {
     std::string message = "Cannot read file \"" + fileName + "\"";
     if (error != 0) message += std::string(": ") + std::strerror(error);
@@ -137,8 +147,11 @@ void TBigIniFile::LoadFromFile(const std::string& fileName) {
     }
     LineReader reader(sections_);
     std::vector<char> buffer(ReadBufferSize);
-    for (;;) {
+    for (bool first = true;; first = false) {
         const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
+        // Asked once the file has proved readable: a hostile file of any
+        // size must not hold the window or fill the memory.
+        if (first && got == buffer.size() && TooLarge(file.get())) return;
         if (got > 0 && !reader.Feed({buffer.data(), got})) return;
         if (got < buffer.size()) {
             if (std::ferror(file.get())) {

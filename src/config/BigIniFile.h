@@ -17,6 +17,10 @@ class TBigIniFile {
 public:
     static constexpr std::size_t MaxTextLength = 255;
     static constexpr std::size_t ReadBufferSize = 28672;
+    // Far beyond any configuration a user builds (a thousand commands with
+    // the longest codes take a few megabytes), and small enough that reading
+    // it keeps the window waiting for well under a second.
+    static constexpr long MaxFileSize = 16L * 1024 * 1024;
 
     TBigIniFile() = default;
     // Loads the file when the name is not empty.
@@ -24,7 +28,8 @@ public:
     virtual ~TBigIniFile() = default;
 
     // Replaces the sections with those of the file. A file that does not
-    // exist gives no sections; one that cannot be read raises EInOutError.
+    // exist, or is larger than MaxFileSize, gives no sections; one that
+    // cannot be read raises EInOutError.
     void LoadFromFile(const std::string& fileName);
     // Replaces the sections with those of the bytes, read as a file would be.
     void LoadFromText(std::string_view bytes);

@@ -58,6 +58,13 @@ bool ConfigReader::TakeRemoteCommands(int count) {
     return false;
 }
 
+bool ConfigReader::TakeSection(const std::string& section) {
+    if (ini_.SectionExists(section) || ++missingSections_ <= kDefaultsAllowance) return true;
+    budget_ = 0;
+    cutShort_ = true;
+    return false;
+}
+
 ui::TTreeNode* ConfigReader::AddRemote() {
     target_.AddRemote();
     lastRoot_ = lastRoot_ ? lastRoot_->GetNextSibling() : target_.TargetTree().Items().GetFirstNode();
@@ -94,6 +101,7 @@ void ConfigReader::ReadNodes() {
     for (int i = 0; i < count && Take(); ++i) {
         const int number = first + i;
         const std::string section = old ? std::to_string(number) : Numbered("C", number);
+        if (!TakeSection(section)) break;
         ui::TTreeNode* node = nullptr;
         if (ini_.ReadInteger(section, "Level", 0) != 0) {
             if (!remote) remote = AddRemote();
@@ -124,6 +132,7 @@ void ConfigReader::ReadLayouts() {
     const int count = ini_.ReadInteger(kInformation, "Layouts", 0);
     for (int l = 0; l < count && Take(); ++l) {
         const std::string section = Numbered("L", l);
+        if (!TakeSection(section)) break;
         // Layout 0 is the default layout the model always has, with its own name.
         core::TLayout* layout = &model.DefaultLayout();
         if (l > 0) {
@@ -140,6 +149,7 @@ void ConfigReader::ReadLayouts() {
         const int actions = ini_.ReadInteger(section, "ActCount", 0);
         for (int a = 0; a < actions && Take(); ++a) {
             const std::string actionSection = section + Numbered("A", a);
+            if (!TakeSection(actionSection)) break;
             target_.AddAction();
             core::TAction& action = *model.CurrentAction;
             action.Name = ini_.ReadString(actionSection, "Name", Numbered("Action ", a));

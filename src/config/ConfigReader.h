@@ -54,6 +54,11 @@ private:
     // The commands a trigger naming a remote adds, on a bound of their own:
     // the trigger is one line of the file, whatever the remote holds.
     bool TakeRemoteCommands(int count);
+    // A node, layout or action whose section the file lacks is made of
+    // defaults alone, and costs the file nothing: such things draw on an
+    // allowance of their own, so that a count far beyond what the file holds
+    // (say, two thousand million commands over junk) soon ends the reading.
+    bool TakeSection(const std::string& section);
 
     const TBiggerIniFile& ini_;
     ConfigTarget& target_;
@@ -61,6 +66,7 @@ private:
     const int version_;
     long long budget_;
     long long remoteCommands_ = 0;
+    long long missingSections_ = 0;
     bool cutShort_ = false;
     ui::TTreeNode* lastRoot_ = nullptr;
     // The node each of the file's node sections became, by section number.

@@ -85,6 +85,7 @@ void TClientSocket::SendText(const std::string& text) {
     if (!connection_) RaiseFailure({platform::socket_error::NotConnected, "send"});
     // Behind what is still waiting, or the server would get it out of order.
     const bool waiting = !unsent_.empty();
+    if (waiting && unsent_.size() + text.size() > QueueLimit) return;
     unsent_ += text;
     if (!waiting) Flush();
 }

@@ -9,6 +9,7 @@
 #include "ui/Component.h"
 #include "ui/Events.h"
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,6 +30,11 @@ using TSocketErrorEvent = std::function<void(ui::Component* sender, TErrorEvent 
 
 class TClientSocket : public ui::Component {
 public:
+    // The most bytes held for a server that takes none: text that would pass
+    // it while others wait is dropped, so that a server sending without
+    // reading cannot fill the memory.
+    static constexpr std::size_t QueueLimit = 64 * 1024;
+
     TClientSocket(platform::Sockets& sockets, ui::Application& app);
     // Closes the connection without firing events: the owner may be half destroyed.
     ~TClientSocket() override;
@@ -54,7 +60,7 @@ public:
     // All text received and not taken yet; empty when there is none.
     std::string ReceiveText();
     // Sends text. What the system cannot take at once follows, in order, as
-    // soon as it can. Raises when the socket is not connected.
+    // soon as it can (up to QueueLimit). Raises when the socket is not connected.
     void SendText(const std::string& text);
 
     ui::NotifyEvent OnConnect;

@@ -1,5 +1,6 @@
 // Opening and importing configuration files: what the model becomes, the old
 // format, the defaults, and every kind of damage.
+#include "config/BigIniFile.h"
 #include "core/TextLimits.h"
 #include "native/program/ProgramFixture.h"
 
@@ -292,6 +293,26 @@ TEST_F(ConfigFileReading, DamagedFilesOpenToTheirDefinedResultWithoutChangingThe
     Open(Write("nodes.orv", "[File information]\r\nVersion=4\r\nCommands=2000000000\r\n"), kCutShort);
     EXPECT_GT(Main().CommandsTree.Items().Count(), 0);
     EXPECT_LT(Main().CommandsTree.Items().Count(), 10000);
+}
+
+TEST_F(ConfigFileReading, JunkBehindAHeaderAddsFewNodesAndAFileFarLargerThanAnyIsRefusedUnread) {
+    // Counts of two thousand million over lines of junk: the junk is no
+    // section, so only a small allowance of default remotes comes of it.
+    const std::string header = "[File information]\r\nVersion=4\r\nCommands=2000000000\r\nLayouts=2000000000\r\n"
+                               "[C0]\r\nName=TV\r\n[C1]\r\nName=Power\r\nLevel=1\r\nCode=4142\r\n";
+    std::string junk;
+    for (int i = 0; i < 50000; ++i) junk += "j" + std::to_string(i) + "\r\n";
+    Open(Write("junk.orv", header + junk), kCutShort);
+    EXPECT_EQ(Model().Commands.at(0)->Code[1], 0x42);
+    EXPECT_LT(Main().CommandsTree.Items().Count(), 2000);
+    EXPECT_LT(Model().Layouts.size(), 2000u);
+
+    // Past the size limit nothing is read at all, whatever the file begins with.
+    while (junk.size() <= static_cast<std::size_t>(config::TBigIniFile::MaxFileSize)) junk += junk;
+    ui.dialogs.ExpectMessageBox("Save changes to the configuration file?", ui::mrNo);
+    Open(Write("huge.orv", header + junk), "The selected file is not a Orvane configuration file type.");
+    EXPECT_EQ(Main().CommandsTree.Items().Count(), 0);
+    EXPECT_EQ(FileName(), "");
 }
 
 TEST_F(ConfigFileReading, TriggersNamingARemoteCostWhatTheFileHoldsNotWhatTheRemoteHolds) {

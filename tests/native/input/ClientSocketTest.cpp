@@ -152,6 +152,20 @@ TEST_F(ClientSocketTest, TextTheSystemCannotTakeAtOnceFollowsInOrderWhenThereIsR
     EXPECT_EQ(peer.Received(), "IJ");
 }
 
+TEST_F(ClientSocketTest, AServerThatReadsNothingGetsNoMoreThanTheQueueHolds) {
+    FakeSocketPeer& peer = Activate();
+    peer.SetWindow(4);
+    peer.Accept();
+    const std::string held(TClientSocket::QueueLimit, 'a');
+    socket.SendText(held);
+    for (int i = 0; i < 1000; ++i) socket.SendText("dropped");
+    std::string got;
+    for (std::string part = peer.TakeReceived(); !part.empty(); part = peer.TakeReceived()) got += part;
+    EXPECT_EQ(got, held);
+    socket.SendText("IJ");
+    EXPECT_EQ(peer.TakeReceived(), "IJ");
+}
+
 TEST_F(ClientSocketTest, SendingWithoutAConnectionRaisesTheWindowsSocketError) {
     const std::string notConnected =
         "Windows socket error: " + sockets.ErrorText(platform::socket_error::NotConnected) + " (10057), on API 'send'";
