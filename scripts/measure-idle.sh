@@ -75,7 +75,7 @@ for pid in "$ORVANE_PID" "$PROBE_PID"; do [ -r "/proc/$pid/stat" ] || fail "proc
 # works in a folder named after the prefix's device and inode.
 server=""
 folder=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))
-for pid in $(pgrep -u "$(id -u)" -x wineserver); do
+for pid in $(pgrep -u "$(id -u)" wineserver); do
   [ "$(basename "$(readlink "/proc/$pid/cwd")")" = "$folder" ] && server=$pid
 done
 o0=$(ticks "$ORVANE_PID") p0=$(ticks "$PROBE_PID") s0=$(ticks "${server:-self}") polls0=$(polls)
