@@ -193,7 +193,9 @@ def wine_running():
         line("Idle under Wine, every origin on: processor time over %.0f s (share of one core)" % float(m.group(4)),
              "%.2f %%" % ours, "trivial window program, same seconds: %.2f %%" % probe,
              "%.1f" % (ours / probe) if probe else "—", "< 1 %", ours < 1)
-        line("… the Wine server in the same seconds (both programs' share)", "%s %%" % m.group(3), "—", "—", "—", None)
+        server = m.group(3)
+        line("… the Wine server in the same seconds (both programs' share)",
+             "—" if server == "?" else "%.2f %%" % float(server), "—", "—", "—", None)
     t = read("growth.txt") or ""
     rows = re.findall(r"^after (\d+) codes: handles (\d+)\s+GDI objects (-?\d+)\s+resident (\d+) KB", t, re.M)
     if rows:
