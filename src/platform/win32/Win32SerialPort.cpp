@@ -52,6 +52,9 @@ constexpr DWORD kQueueEvents = EV_RXCHAR | EV_RXFLAG | EV_TXEMPTY | EV_RX80FULL;
 // After a wait that brought nothing the watcher pauses, so that a driver
 // whose waits complete at once does not keep it spinning.
 constexpr DWORD kIdlePauseMs = 10;
+// How often the watcher looks at the input queue of a driver that cannot wait
+// for bytes (see PollInputQueue).
+constexpr DWORD kQueuePollMs = 2;
 
 void ReportToSink(const std::shared_ptr<SerialErrorSink>& sink, const std::exception& error) noexcept {
     try {
@@ -149,6 +152,29 @@ DWORD QueuedInput(HANDLE device) {
 // The bytes received since the device opened: those read and those waiting.
 std::uint64_t ReceivedBytes(const WatchState& state) { return *state.bytesRead + QueuedInput(state.device); }
 
+// Wine's driver on a pseudo-terminal ends every wait at once with no events
+// (it cannot read modem lines there), and every wait costs it a thread of its
+// own: waiting again and again kept a core a tenth busy and found a byte up to
+// a pause late. Once a wait has ended so, the watcher only looks at the input
+// queue, sleeping between looks, and is stopped through the flag rather than
+// the signal (each look at the signal is a call to Wine's server). A failing
+// device ends the watcher as a failed wait would.
+void PollInputQueue(WatchState& state, std::uint64_t announced) {
+    while (!state.stopping) {
+        COMSTAT status{};
+        DWORD errors = 0;
+        if (!ClearCommError(state.device, &errors, &status)) return Deliver(state, kFailureMessage, LastError());
+        const std::uint64_t received = *state.bytesRead + status.cbInQue;
+        if (received <= announced) {
+            announced = received; // a purge drops bytes never announced
+            Sleep(kQueuePollMs);
+            continue;
+        }
+        Deliver(state, kEventsMessage, EV_RXCHAR);
+        announced = received;
+    }
+}
+
 void RunWatcher(WatchState& state) {
     Handle signalled = ManualResetEvent();
     if (!signalled) return Deliver(state, kFailureMessage, LastError());
@@ -185,7 +211,8 @@ void RunWatcher(WatchState& state) {
             error = LastError();
         }
         // Wine ends every wait this way, without events; handled below.
-        if (error == ERROR_OPERATION_ABORTED) {
+        const bool endedEmpty = error == ERROR_OPERATION_ABORTED;
+        if (endedEmpty) {
             error = ERROR_SUCCESS;
             occurred = 0;
         }
@@ -200,6 +227,7 @@ void RunWatcher(WatchState& state) {
             announced = std::min(announced, received);
         }
         if (occurred == 0) {
+            if (endedEmpty && (watched & EV_RXCHAR)) return PollInputQueue(state, announced);
             WaitForSingleObject(state.stop.get(), kIdlePauseMs);
             continue;
         }
