@@ -120,7 +120,7 @@ for name, what in (("BM_ProcessDataSequence_NoCommandMatches", "none matches"),
          "%.2f" % ratio if ratio else "—", "≤ 1.5", None if ratio is None else ratio <= 1.5)
 for name in strided:
     t = medians[name]
-    line("The same bare loop with the values at the command record's stride (%s)" % name.split(":")[1], ms(t),
+    line("The same bare loop at the stride of the former record, room for 1001 values (%s)" % name.split(":")[1], ms(t),
          "values contiguous: " + ms(bare), "%.2f" % (t / bare) if bare else "—", "—", None)
 for name, what in (("BM_ProcessDataSequence_NoCommandMatches", "none matches"),
                    ("BM_ProcessDataSequence_LastCommandMatches", "the last matches, dispatched")):

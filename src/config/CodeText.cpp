@@ -24,13 +24,12 @@ std::uint32_t HexValue(char c) {
 
 CodeText WriteCode(const core::TCommand& command) {
     CodeText code;
-    const int count = command.Count();
-    for (int i = 0; i < count; ++i)
-        code.digits = std::max(code.digits, HexDigits(static_cast<std::uint32_t>(command.Code[i])));
-    code.text.reserve(static_cast<std::size_t>(count * code.digits));
-    for (int i = 0; i < count; ++i) {
+    for (const std::int32_t value : command.Code.Values())
+        code.digits = std::max(code.digits, HexDigits(static_cast<std::uint32_t>(value)));
+    code.text.reserve(static_cast<std::size_t>(command.Count() * code.digits));
+    for (const std::int32_t value : command.Code.Values()) {
         char piece[16];
-        std::snprintf(piece, sizeof piece, "%0*X", code.digits, static_cast<unsigned>(command.Code[i]));
+        std::snprintf(piece, sizeof piece, "%0*X", code.digits, static_cast<unsigned>(value));
         code.text += piece;
     }
     return code;
@@ -40,7 +39,8 @@ void ReadCode(std::string_view text, int digits, core::TCommand& command) {
     command.Clear();
     if (text.empty() || digits < 1) return;
     const std::size_t width = static_cast<std::size_t>(digits);
-    const std::size_t pieces = std::min<std::size_t>(text.size() / width, core::kMaxCodeIndex + 1);
+    const std::size_t pieces = std::min<std::size_t>(text.size() / width, core::kMaxCodeValues);
+    command.Code.Reserve(static_cast<int>(pieces));
     for (std::size_t i = 0; i < pieces; ++i) {
         std::string_view piece = text.substr(i * width, width);
         if (piece.size() > 8) piece.remove_prefix(piece.size() - 8);

@@ -6,11 +6,6 @@
 
 namespace orvane::core {
 
-void TCommand::Append(std::int32_t value) {
-    if (CodeHigh >= kMaxCodeIndex) throw ERangeError();
-    Code[++CodeHigh] = value;
-}
-
 Configuration::Configuration(std::string defaultLayoutName) {
     AddLayout(std::move(defaultLayoutName), "", "");
     CurrentLayout = Layouts.front().get();
@@ -18,13 +13,25 @@ Configuration::Configuration(std::string defaultLayoutName) {
 
 TCommand& Configuration::NewRemoteRecord() {
     records_.push_back(std::make_unique<TCommand>());
+    records_.back()->Code.CountChangesOn(&changes_);
     return *records_.back();
 }
 
 TCommand& Configuration::NewCommandRecord() {
     TCommand& record = NewRemoteRecord();
     Commands.push_back(&record);
+    ++changes_;
     return record;
+}
+
+const CodeIndex& Configuration::Codes() {
+    // Commands is a public list: a change made to it directly shows at
+    // least in its length.
+    if (indexedAt_ != changes_ || codes_.Entries().size() != Commands.size()) {
+        codes_.Rebuild(Commands);
+        indexedAt_ = changes_;
+    }
+    return codes_;
 }
 
 bool Configuration::Owns(const TCommand* record) const {
@@ -35,6 +42,7 @@ void Configuration::DeleteRecord(TCommand& record) {
     auto listed = std::find(Commands.begin(), Commands.end(), &record);
     if (listed != Commands.end()) {
         Commands.erase(listed);
+        ++changes_;
         for (TAction* action : record.TriggeredActions) std::erase(action->Triggers, &record);
     }
     std::erase_if(records_, [&](const auto& owned) { return owned.get() == &record; });

@@ -3,9 +3,10 @@
 // of the commands tree), layouts, and each layout's actions with their
 // triggers. The main window owns it; recognition, dispatch, the editors and
 // the file reader and writer work on it.
+#include "core/CodeIndex.h"
+#include "core/CodeValues.h"
 #include "core/Exception.h"
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -21,14 +22,11 @@ namespace orvane::core {
 struct TAction;
 struct TLayout;
 
-// The largest index of a code value: a code holds at most 1001 values.
-inline constexpr int kMaxCodeIndex = 1000;
-
 // A remote or a command, or the data sequence the origins are collecting.
 struct TCommand {
-    std::array<std::int32_t, kMaxCodeIndex + 1> Code{};
-    // Index of the last valid value; -1 while there is no code.
-    std::int32_t CodeHigh = -1;
+    // The code, at most 1001 values, held at its length (CodeValues.h).
+    // First, beside Enabled: recognition reads only these of each command.
+    CodeValues Code;
     bool Enabled = true;
     bool Typematic = true;
     std::string Sound;
@@ -37,11 +35,13 @@ struct TCommand {
     // Every action whose triggers hold this command, each once.
     std::vector<TAction*> TriggeredActions;
 
-    int Count() const { return CodeHigh + 1; }
+    // Index of the last value of the code; -1 while there is no code.
+    std::int32_t CodeHigh() const { return Code.High(); }
+    int Count() const { return Code.Count(); }
     // Appends one value; past the last index it is a range error, never a
     // silent overflow.
-    void Append(std::int32_t value);
-    void Clear() { CodeHigh = -1; }
+    void Append(std::int32_t value) { Code.Append(value); }
+    void Clear() { Code.Clear(); }
 };
 
 struct TAction {
@@ -86,6 +86,10 @@ public:
 
     TLayout& DefaultLayout() const { return *Layouts.front(); }
 
+    // The codes of Commands side by side, brought up to date first when a
+    // command or a record's code changed since the last call.
+    const CodeIndex& Codes();
+
     // A new record with the defaults, owned by the configuration; a command's
     // record is also appended to Commands.
     TCommand& NewRemoteRecord();
@@ -110,6 +114,10 @@ public:
     void RemoveTrigger(TAction& action, int index);
 
 private:
+    // Counts changes of Commands and of the records' codes.
+    std::uint64_t changes_ = 0;
+    std::uint64_t indexedAt_ = ~std::uint64_t{0};
+    CodeIndex codes_;
     std::vector<std::unique_ptr<TCommand>> records_;
 };
 

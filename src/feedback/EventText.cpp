@@ -32,9 +32,8 @@ std::string ComposeEventText(const EventFields& fields, const std::string& remot
     }
     if (fields.data) {
         separate();
-        const int last = std::min<int>(command.CodeHigh, core::kMaxCodeIndex);
-        for (int i = 0; i <= last; ++i) {
-            AppendHex(text, command.Code[static_cast<std::size_t>(i)]);
+        for (const std::int32_t value : command.Code.Values()) {
+            AppendHex(text, value);
             text += ' ';
         }
     }

@@ -71,9 +71,9 @@ void TLearnForm::TakeSample(const core::TCommand& sample, const RecognitionSetti
     if (TLearnQueue::IsHandshakeAnswer(sample)) return;
     // The bar runs through the sample's positive values and stays at the last.
     std::int32_t largest = 0;
-    for (std::int32_t i = 0; i <= sample.CodeHigh; ++i) largest = std::max(largest, sample.Code[i]);
+    for (std::int32_t i = 0; i <= sample.CodeHigh(); ++i) largest = std::max(largest, sample.Code[i]);
     ProgressBar.SetMax(largest);
-    for (std::int32_t i = 0; i <= sample.CodeHigh; ++i)
+    for (std::int32_t i = 0; i <= sample.CodeHigh(); ++i)
         if (sample.Code[i] > 0) ProgressBar.SetPosition(sample.Code[i]);
     const int slot = LearnQueue.Take(sample, settings);
     Light(slot).SetBrushColor(LearnQueue.Slots[static_cast<std::size_t>(slot)].Match ? clLime : clRed);

@@ -30,9 +30,9 @@ std::int32_t TVCardCode(std::int32_t answer) {
 
 void FillFromText(core::TCommand& sequence, std::string_view text) {
     sequence.Clear();
-    const std::size_t count = std::min(text.size(), sequence.Code.size());
-    for (std::size_t i = 0; i < count; ++i) sequence.Code[i] = static_cast<unsigned char>(text[i]);
-    sequence.CodeHigh = static_cast<std::int32_t>(count) - 1;
+    const std::size_t count = std::min<std::size_t>(text.size(), core::kMaxCodeValues);
+    sequence.Code.Reserve(static_cast<int>(count));
+    for (std::size_t i = 0; i < count; ++i) sequence.Append(static_cast<unsigned char>(text[i]));
 }
 
 std::string KeyViewerLine(DataFormat format, std::int32_t virtualKey, const std::string& keyName) {
@@ -61,9 +61,7 @@ std::string TVViewerLine(DataFormat format, std::int32_t code) {
 
 std::string SequenceViewerLine(DataFormat format, const core::TCommand& sequence) {
     std::string line;
-    const auto last = std::min<std::int32_t>(sequence.CodeHigh, static_cast<std::int32_t>(sequence.Code.size()) - 1);
-    for (std::int32_t i = 0; i <= last; ++i) {
-        const std::int32_t value = sequence.Code[static_cast<std::size_t>(i)];
+    for (const std::int32_t value : sequence.Code.Values()) {
         switch (format) {
         case DataFormat::Hexadecimal:
             line += Hex(value) + " ";

@@ -7,7 +7,9 @@
 #include "core/Model.h"
 #include "input/RecognitionSettings.h"
 
+#include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,9 @@ namespace orvane::input {
 // the threshold. An empty sequence never matches.
 bool CompareSequences(const core::TCommand& stored, const core::TCommand& incoming,
                       const RecognitionSettings& settings);
+// The same on the values alone.
+bool CompareCodes(std::span<const std::int32_t> stored, std::span<const std::int32_t> incoming,
+                  const RecognitionSettings& settings);
 
 class Recognizer {
 public:
@@ -54,8 +59,9 @@ public:
     explicit Recognizer(Links links) : l_(std::move(links)) {}
 
     // ProcessDataSequence: recognises the incoming sequence among the
-    // commands and empties it, however that ends.
-    void Process(const std::vector<core::TCommand*>& commands);
+    // configuration's commands (none without one) and empties it, however
+    // that ends.
+    void Process(core::Configuration* model);
 
     // TypematicTimerTimer: the repeat window of a typematic command closes.
     void EndTypematicWindow();

@@ -24,7 +24,7 @@ class TComPort;
 // Adds a value at the next position; once position 1000 holds one, further
 // values of the same sequence are dropped.
 inline void AppendToSequence(core::TCommand& sequence, std::int32_t value) {
-    if (sequence.CodeHigh < core::kMaxCodeIndex) sequence.Code[++sequence.CodeHigh] = value;
+    if (sequence.CodeHigh() < core::kMaxCodeIndex) sequence.Append(value);
 }
 
 // The time between two performance counter readings in microseconds, whole

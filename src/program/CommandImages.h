@@ -15,7 +15,7 @@ inline constexpr int kSelectedCommandImage = 4;
 
 // The image a command's node shows while not selected.
 inline int CommandImage(const core::TCommand& command) {
-    return command.CodeHigh < 0 ? kNoCodeImage : command.Enabled ? kRecognitionOnImage : kRecognitionOffImage;
+    return command.CodeHigh() < 0 ? kNoCodeImage : command.Enabled ? kRecognitionOnImage : kRecognitionOffImage;
 }
 
 // Gives the list its five pictures, 16 by 16 pixels.

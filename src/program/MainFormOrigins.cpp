@@ -397,7 +397,7 @@ void TMainForm::ViewerLine(const std::string& line) { viewer_->Memo.Lines.Add(li
 
 bool TMainForm::ShowSequenceInViewer(TCommand& sequence) {
     if (!ViewerShown()) return false;
-    if (sequence.CodeHigh >= 0) ViewerLine(input::SequenceViewerLine(ViewerFormat(), sequence));
+    if (sequence.CodeHigh() >= 0) ViewerLine(input::SequenceViewerLine(ViewerFormat(), sequence));
     sequence.Clear();
     return true;
 }

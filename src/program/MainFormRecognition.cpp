@@ -95,14 +95,12 @@ void TMainForm::TypematicTimerTimer(ui::Component*) { recognizer_.EndTypematicWi
 void TMainForm::TrayColorTimerTimer(ui::Component*) { activityFlash_.End(); }
 
 void TMainForm::ProcessDataSequence() {
-    static const std::vector<TCommand*> kNoCommands;
-    recognizer_.Process(Model ? Model->Commands : kNoCommands);
+    recognizer_.Process(Model.get());
 }
 
 void TMainForm::ProcessSingleValue(std::int32_t value) {
     IncomingSequence.Clear();
-    IncomingSequence.Code[0] = value;
-    IncomingSequence.CodeHigh = 0;
+    IncomingSequence.Append(value);
     ProcessDataSequence();
 }
 

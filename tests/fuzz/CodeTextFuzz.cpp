@@ -16,12 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     core::TCommand command;
     config::ReadCode(text, digits, command);
-    if (command.CodeHigh < -1 || command.CodeHigh > core::kMaxCodeIndex) std::abort();
+    if (command.CodeHigh() < -1 || command.CodeHigh() > core::kMaxCodeIndex) std::abort();
     const config::CodeText written = config::WriteCode(command);
     core::TCommand back;
     config::ReadCode(written.text, written.digits, back);
-    if (back.CodeHigh != command.CodeHigh) std::abort();
-    for (int i = 0; i <= command.CodeHigh; ++i)
+    if (back.CodeHigh() != command.CodeHigh()) std::abort();
+    for (int i = 0; i <= command.CodeHigh(); ++i)
         if (back.Code[i] != command.Code[i]) std::abort();
     return 0;
 }

@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     core::TCommand sequence;
     input::FillFromText(sequence, text);
-    if (sequence.CodeHigh > core::kMaxCodeIndex) std::abort();
-    for (int i = 0; i <= sequence.CodeHigh; ++i)
+    if (sequence.CodeHigh() > core::kMaxCodeIndex) std::abort();
+    for (int i = 0; i <= sequence.CodeHigh(); ++i)
         if (sequence.Code[i] < 0 || sequence.Code[i] > 255) std::abort();
     for (const auto format : {input::DataFormat::Decimal, input::DataFormat::Hexadecimal, input::DataFormat::Ascii})
         (void)input::SequenceViewerLine(format, sequence);

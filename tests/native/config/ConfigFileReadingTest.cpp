@@ -72,7 +72,7 @@ TEST_F(ConfigFileReading, ASavedConfigurationOpensAsItWasAndSavesBackTheSame) {
     EXPECT_EQ(commands[1]->Code[0], -7);
     EXPECT_FALSE(commands[1]->Typematic);
     EXPECT_FALSE(commands[2]->Enabled);
-    EXPECT_EQ(commands[3]->CodeHigh, -1);
+    EXPECT_EQ(commands[3]->CodeHigh(), -1);
     EXPECT_EQ(Main().CommandsTree.Items().Item(4)->ImageIndex(), 2);
     EXPECT_TRUE(Main().CommandsTree.Items().GetFirstNode()->Expanded());
 
@@ -279,8 +279,8 @@ TEST_F(ConfigFileReading, DamagedFilesOpenToTheirDefinedResultWithoutChangingThe
     // What is open is not what the file holds.
     EXPECT_TRUE(Main().SaveMenu.Enabled());
     EXPECT_EQ(Main().CommandsTree.Items().GetFirstNode()->Text(), std::string(250, 'n'));
-    EXPECT_EQ(RecordOf(Main().CommandsTree.Items().GetFirstNode())->CodeHigh, 1);  // 250 characters of 99 digits
-    EXPECT_EQ(Model().Commands.at(0)->CodeHigh, -1);
+    EXPECT_EQ(RecordOf(Main().CommandsTree.Items().GetFirstNode())->CodeHigh(), 1);  // 250 characters of 99 digits
+    EXPECT_EQ(Model().Commands.at(0)->CodeHigh(), -1);
     ASSERT_EQ(Model().Layouts.size(), 2u);
     const auto& descriptions = Model().Layouts[1]->Actions.at(0)->Actions;
     EXPECT_EQ(descriptions.at(0), std::string(252, 'd'));

@@ -28,7 +28,7 @@ TEST_F(SampleConfiguration, OpensWithOneRemoteTwoLayoutsAndActionsThatReadWellAn
 
     EXPECT_EQ(TreeText(), "My remote\n  Power\n  Play\n  Pause\n  Stop\n  Previous\n  Next\n  Volume up\n"
                           "  Volume down\n  Mute\n  OK\n  Info\n  Full screen\n");
-    for (const TCommand* command : Model().Commands) EXPECT_EQ(command->CodeHigh, -1) << "codes are left to learn";
+    for (const TCommand* command : Model().Commands) EXPECT_EQ(command->CodeHigh(), -1) << "codes are left to learn";
     EXPECT_TRUE(Model().Commands[6]->Typematic) << "held volume buttons repeat";
     EXPECT_FALSE(Model().Commands[1]->Typematic) << "a held Play does not";
 

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 namespace orvane::core {
 namespace {
 
@@ -25,7 +29,7 @@ TEST(Configuration, NewRecordsHaveTheDefaultsAndOnlyCommandsAreListed) {
     TCommand& remote = config.NewRemoteRecord();
     TCommand& first = config.NewCommandRecord();
     TCommand& second = config.NewCommandRecord();
-    EXPECT_EQ(remote.CodeHigh, -1);
+    EXPECT_EQ(remote.CodeHigh(), -1);
     EXPECT_TRUE(remote.Enabled);
     EXPECT_TRUE(remote.Typematic);
     EXPECT_EQ(remote.Sound, "");
@@ -93,8 +97,91 @@ TEST(TCommandCode, HoldsAtMost1001ValuesAndRefusesMore) {
     for (int i = 0; i <= kMaxCodeIndex; ++i) command.Append(i);
     EXPECT_EQ(command.Count(), 1001);
     EXPECT_EQ(command.Code[1000], 1000);
+    EXPECT_LE(command.Code.Capacity(), kMaxCodeValues) << "room never grows past the longest code";
     EXPECT_THROW(command.Append(7), ERangeError);
-    EXPECT_EQ(command.CodeHigh, 1000);
+    EXPECT_EQ(command.CodeHigh(), 1000);
+    EXPECT_EQ(command.Code[1000], 1000);
+}
+
+// Values are held at their length and read only below it: whatever room a
+// code keeps from a longer past, an index at or past its count is a range
+// error, on reading and on writing.
+TEST(TCommandCode, ReadsAndWritesOnlyTheValuesItHolds) {
+    struct Case {
+        const char* what;
+        int values;    // appended, 0, 1, 2, ...
+        bool cleared;  // then emptied and refilled with 3 values
+    };
+    for (const Case& c : {Case{"empty", 0, false}, Case{"one value", 1, false}, Case{"past a first room", 9, false},
+                          Case{"full", kMaxCodeValues, false}, Case{"refilled shorter", 500, true}}) {
+        SCOPED_TRACE(c.what);
+        TCommand command;
+        for (int i = 0; i < c.values; ++i) command.Append(i * 3);
+        if (c.cleared) {
+            const int room = command.Code.Capacity();
+            command.Clear();
+            EXPECT_EQ(command.Count(), 0);
+            EXPECT_THROW(static_cast<void>(std::as_const(command.Code)[0]), ERangeError) << "nothing stale is read";
+            for (int i = 0; i < 3; ++i) command.Append(i * 3);
+            EXPECT_EQ(command.Code.Capacity(), room) << "emptying keeps the room";
+        }
+        const int count = c.cleared ? 3 : c.values;
+        ASSERT_EQ(command.CodeHigh(), count - 1);
+        for (int i = 0; i < count; ++i) EXPECT_EQ(command.Code[i], i * 3);
+        EXPECT_EQ(std::vector<std::int32_t>(command.Code.begin(), command.Code.end()).size(), std::size_t(count));
+        for (int bad : {-1, count, count + 1, kMaxCodeValues}) {
+            EXPECT_THROW(static_cast<void>(std::as_const(command.Code)[bad]), ERangeError) << bad;
+            EXPECT_THROW(command.Code[bad] = 1, ERangeError) << bad;
+        }
+        const TCommand copy = command;
+        EXPECT_EQ(copy.Code, command.Code);
+        EXPECT_EQ(copy.Code.Capacity(), count) << "a copy takes room for its values only";
+    }
+}
+
+// Recognition reads the codes from the configuration's index of them: every
+// way a command or its code changes must show there at the next look.
+TEST(Configuration, CodeIndexFollowsEveryChangeOfTheCommandsAndTheirCodes) {
+    using Codes = std::vector<std::vector<std::int32_t>>;
+    auto indexed = [](Configuration& config) {
+        Codes codes;
+        const CodeIndex& index = config.Codes();
+        for (const CodeIndex::Entry& entry : index.Entries()) {
+            EXPECT_EQ(entry.command, config.Commands[codes.size()]);
+            const auto code = index.Code(entry);
+            codes.emplace_back(code.begin(), code.end());
+        }
+        return codes;
+    };
+    struct Change {
+        const char* what;
+        std::function<void(Configuration&, TCommand& first, TCommand& second)> make;
+        Codes after;
+    };
+    TCommand sample;
+    sample.Append(9);
+    sample.Append(8);
+    const std::vector<Change> changes = {
+        {"a value written", [](auto&, TCommand& first, auto&) { first.Code[1] = 7; }, {{1, 7}, {3}}},
+        {"a value appended", [](auto&, auto&, TCommand& second) { second.Append(4); }, {{1, 2}, {3, 4}}},
+        {"a code emptied", [](auto&, TCommand& first, auto&) { first.Clear(); }, {{}, {3}}},
+        {"a code replaced", [&](auto&, auto&, TCommand& second) { second.Code = sample.Code; }, {{1, 2}, {9, 8}}},
+        {"a command added", [](Configuration& config, auto&, auto&) { config.NewCommandRecord().Append(5); },
+         {{1, 2}, {3}, {5}}},
+        {"a command deleted", [](Configuration& config, TCommand& first, auto&) { config.DeleteRecord(first); }, {{3}}},
+    };
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.what);
+        Configuration config("Default");
+        TCommand& first = config.NewCommandRecord();
+        first.Append(1);
+        first.Append(2);
+        TCommand& second = config.NewCommandRecord();
+        second.Append(3);
+        EXPECT_EQ(indexed(config), (Codes{{1, 2}, {3}}));
+        change.make(config, first, second);
+        EXPECT_EQ(indexed(config), change.after);
+    }
 }
 
 TEST(NodeNumbers, FollowDisplayOrderAfterAMoveWhileCommandsKeepTheirOrder) {

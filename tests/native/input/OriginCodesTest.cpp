@@ -33,20 +33,20 @@ TEST(OriginCodes, TheTVCardKeepsItsRepeatCodeAndOtherwiseSixBits) {
 TEST(OriginCodes, NetworkTextBecomesOneValuePerCharacterUpToACodesLength) {
     core::TCommand sequence;
     FillFromText(sequence, "AB");
-    EXPECT_EQ(sequence.CodeHigh, 1);
+    EXPECT_EQ(sequence.CodeHigh(), 1);
     EXPECT_EQ(sequence.Code[0], 65);
     EXPECT_EQ(sequence.Code[1], 66);
 
     FillFromText(sequence, std::string("\xFF\x00", 2));
-    EXPECT_EQ(sequence.CodeHigh, 1);
+    EXPECT_EQ(sequence.CodeHigh(), 1);
     EXPECT_EQ(sequence.Code[0], 255);
     EXPECT_EQ(sequence.Code[1], 0);
 
     FillFromText(sequence, "");
-    EXPECT_EQ(sequence.CodeHigh, -1);
+    EXPECT_EQ(sequence.CodeHigh(), -1);
 
     FillFromText(sequence, std::string(5000, 'x'));
-    EXPECT_EQ(sequence.CodeHigh, core::kMaxCodeIndex);
+    EXPECT_EQ(sequence.CodeHigh(), core::kMaxCodeIndex);
     EXPECT_EQ(sequence.Code[core::kMaxCodeIndex], 'x');
 }
 

@@ -53,7 +53,7 @@ TEST_F(SerialCapture, ASequenceEnds125msAfterItsFirstByteAndIsThenRecognised) {
 TEST_F(SerialCapture, ValuesPastThe1001stOfASequenceAreDropped) {
     line->Receive(std::string(1000, '\x07'));
     line->Receive("\x08\x09\x0A");
-    EXPECT_EQ(Main().IncomingSequence.CodeHigh, 1000);
+    EXPECT_EQ(Main().IncomingSequence.CodeHigh(), 1000);
     EXPECT_EQ(Main().IncomingSequence.Code[1000], 8);
     Advance(125);
     EXPECT_TRUE(Incoming().empty());

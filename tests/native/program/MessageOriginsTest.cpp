@@ -53,7 +53,7 @@ TEST_F(MessageOriginsTest, AKeyPressIsACodeOfItsVirtualKeyAndAReleaseIsNothing) 
     EXPECT_EQ(Selected(), "");
     ASSERT_TRUE(Key(13, kEnterDown));
     EXPECT_EQ(Selected(), "Enter");
-    EXPECT_EQ(Main().IncomingSequence.CodeHigh, -1);
+    EXPECT_EQ(Main().IncomingSequence.CodeHigh(), -1);
 }
 
 TEST_F(MessageOriginsTest, TheTVApplicationsMessagesJoinTheirNumbers) {

@@ -165,7 +165,7 @@ TEST_F(OriginsTest, TheSerialReceiverIsGreetedWithLinesThenIThenR) {
     EXPECT_EQ(line.Written(), "IR");
     EXPECT_EQ(Main().SerialInitState, 3);
     EXPECT_EQ(ui.app.GetCursor(), ui::Cursor::Default);
-    EXPECT_EQ(Main().IncomingSequence.CodeHigh, -1);
+    EXPECT_EQ(Main().IncomingSequence.CodeHigh(), -1);
 
     // Nothing more is sent.
     ui.timers.Advance(1000);
@@ -506,7 +506,7 @@ TEST_F(OriginsTest, TheViewerRunsTheChosenOriginAloneShowsItsSequencesAndSwitche
         line.Receive("Hi");
         ui.timers.Advance(125);
         for (int i = 0; i < viewer.Memo.Lines.Count(); ++i) lines.push_back(viewer.Memo.Lines[i]);
-        EXPECT_EQ(Main().IncomingSequence.CodeHigh, -1);
+        EXPECT_EQ(Main().IncomingSequence.CodeHigh(), -1);
         EXPECT_EQ(Main().CommandsTree.Selected(), nullptr);
         viewer.CloseBtn.UserClicked();
     });

@@ -29,7 +29,7 @@ TEST_F(SilentEditing, RemotesGoLastAndCommandsUnderTheSelectedRemoteOrBeforeTheS
     EXPECT_EQ(Model().Commands[1], &next);
     const TCommand& fresh = *RecordOf(radio->GetFirstChild());
     EXPECT_EQ(fresh.NodeIndex, 3);
-    EXPECT_EQ(fresh.CodeHigh, -1);
+    EXPECT_EQ(fresh.CodeHigh(), -1);
     EXPECT_TRUE(fresh.Enabled && fresh.Typematic && fresh.Sound.empty());
     EXPECT_EQ(radio->GetFirstChild()->ImageIndex(), 1);
     EXPECT_EQ(radio->GetFirstChild()->SelectedIndex(), 4);

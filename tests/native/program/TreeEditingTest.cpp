@@ -61,7 +61,7 @@ TEST_F(TreeEditing, ANewCommandIsAskedForGoesAboveTheSelectedOneAndLearnsItsCode
 
     EXPECT_EQ(TreeText(), "TV\n  Stop  now\n  Play\n");
     const TCommand& stop = *RecordOf(tv->GetFirstChild());
-    EXPECT_EQ(stop.CodeHigh, 1);
+    EXPECT_EQ(stop.CodeHigh(), 1);
     EXPECT_EQ(stop.Code[0], 10);
     EXPECT_EQ(stop.Code[1], 20);
     EXPECT_EQ(tv->GetFirstChild()->ImageIndex(), 3);
@@ -80,7 +80,7 @@ TEST_F(TreeEditing, ANewCommandIsAskedForGoesAboveTheSelectedOneAndLearnsItsCode
         form.SetModalResult(ui::mrCancel);
     });
     Main().LearnMenu.Click();
-    EXPECT_EQ(play.CodeHigh, -1);
+    EXPECT_EQ(play.CodeHigh(), -1);
     EXPECT_EQ(Main().IRTimer.Interval(), 125u);
     EXPECT_EQ(TreeText(), "TV\n  Stop  now\n  Play\n");
 }
