@@ -27,43 +27,55 @@ public:
 
     // False once Ctrl-Z has ended the file: the rest is never looked at.
     bool Feed(std::string_view bytes) {
-        for (char c : bytes) {
+        const char* at = bytes.data();
+        const char* const end = at + bytes.size();
+        while (at < end) {
             if (afterCR_) {
                 afterCR_ = false;
-                if (c == LF) continue;
+                if (*at == LF && ++at == end) break;
             }
-            if (c == CtrlZ) {
+            // A line's text runs to the next carriage return, or to Ctrl-Z.
+            const char* stop = static_cast<const char*>(std::memchr(at, CR, static_cast<std::size_t>(end - at)));
+            if (!stop) stop = end;
+            const char* ctrlZ = static_cast<const char*>(std::memchr(at, CtrlZ, static_cast<std::size_t>(stop - at)));
+            const std::string_view text(at, static_cast<std::size_t>((ctrlZ ? ctrlZ : stop) - at));
+            if (line_.empty() && (ctrlZ || stop < end)) {
+                // The whole line lies in these bytes: no copy needed.
+                EndLine(text.substr(0, TBigIniFile::MaxTextLength));
+            } else {
+                line_.append(text.substr(0, TBigIniFile::MaxTextLength - line_.size()));
+                if (ctrlZ || stop < end) EndLine(line_);
+            }
+            if (ctrlZ) {
                 Finish();
                 return false;
             }
-            if (c == CR) {
-                EndLine();
-                afterCR_ = true;
-            } else if (line_.size() < TBigIniFile::MaxTextLength) {
-                line_.push_back(c);
-            }
+            if (stop == end) break;
+            afterCR_ = true;
+            at = stop + 1;
         }
         return true;
     }
 
     void Finish() {
-        EndLine();
+        EndLine(line_);
         sections_.RemoveDuplicates();
     }
 
 private:
-    void EndLine() {
-        if (!line_.empty()) {
-            if (line_.size() >= 2 && line_.front() == '[' && line_.back() == ']')
-                current_ = sections_.Add(line_.substr(1, line_.size() - 2));
+    void EndLine(std::string_view line) {
+        if (!line.empty()) {
+            if (line.size() >= 2 && line.front() == '[' && line.back() == ']')
+                current_ = sections_.Add(line.substr(1, line.size() - 2));
             else if (current_ >= 0)
-                sections_.Lines(current_).push_back(line_);
+                sections_.AddLine(line);
             // Lines before the first section belong to none and are dropped.
         }
         line_.clear();
     }
 
     TSectionList& sections_;
+    // A line begun in earlier bytes, up to its 255th character.
     std::string line_;
     int current_ = -1;
     bool afterCR_ = false;
@@ -98,17 +110,22 @@ int DigitValue(char c, int base) {
 
 // Leading blanks, an optional sign, then decimal digits or "$" and
 // hexadecimal digits, and nothing else; the number must fit in 32 bits.
-std::optional<std::int32_t> ToInteger(std::string text) {
-    if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.replace(0, 2, "$");
+// "0x" at the very start stands for "$".
+std::optional<std::int32_t> ToInteger(std::string_view text) {
     std::size_t i = 0;
     const std::size_t n = text.size();
-    while (i < n && text[i] == ' ') ++i;
     bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     int base = 10;
-    if (i < n && text[i] == '$') {
+    if (n >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         base = 16;
-        ++i;
+        i = 2;
+    } else {
+        while (i < n && text[i] == ' ') ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+        if (i < n && text[i] == '$') {
+            base = 16;
+            ++i;
+        }
     }
     if (i == n) return std::nullopt;
     const std::int64_t limit = negative ? 2147483648LL : 2147483647LL;
@@ -182,8 +199,8 @@ std::optional<std::string_view> TBigIniFile::FindValue(std::string_view section,
     if (index < 0) return std::nullopt;
     const int line = sections_.FindKey(index, Short(key));
     if (line < 0) return std::nullopt;
-    const std::string& text = sections_.Lines(index)[static_cast<std::size_t>(line)];
-    return std::string_view(text).substr(text.find('=') + 1);
+    const std::string_view text = sections_.Lines(index)[static_cast<std::size_t>(line)];
+    return text.substr(text.find('=') + 1);
 }
 
 std::string TBigIniFile::ReadString(std::string_view section, std::string_view key,
@@ -194,7 +211,7 @@ std::string TBigIniFile::ReadString(std::string_view section, std::string_view k
 
 std::int32_t TBigIniFile::ReadInteger(std::string_view section, std::string_view key,
                                       std::int32_t defaultValue) const {
-    return ToInteger(ReadString(section, key, "")).value_or(defaultValue);
+    return ToInteger(FindValue(section, key).value_or("")).value_or(defaultValue);
 }
 
 bool TBigIniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {

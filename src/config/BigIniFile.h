@@ -26,6 +26,8 @@ public:
     // Loads the file when the name is not empty.
     explicit TBigIniFile(const std::string& fileName);
     virtual ~TBigIniFile() = default;
+    TBigIniFile(TBigIniFile&&) = default;
+    TBigIniFile& operator=(TBigIniFile&&) = default;
 
     // Replaces the sections with those of the file. A file that does not
     // exist, or is larger than MaxFileSize, gives no sections; one that
@@ -64,6 +66,11 @@ public:
 
     bool SectionExists(std::string_view section) const;
     bool ValueExists(std::string_view section, std::string_view key) const;
+    // The key's value as ReadString would give it, without a copy: the text
+    // stays valid until the file is loaded again or destroyed.
+    std::optional<std::string_view> ReadValue(std::string_view section, std::string_view key) const {
+        return FindValue(section, key);
+    }
 };
 
 } // namespace orvane::config

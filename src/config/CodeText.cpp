@@ -1,8 +1,8 @@
 #include "config/CodeText.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
-#include <cstdio>
 
 namespace orvane::config {
 namespace {
@@ -13,12 +13,16 @@ int HexDigits(std::uint32_t value) {
     return digits;
 }
 
-std::uint32_t HexValue(char c) {
-    if (c >= '0' && c <= '9') return static_cast<std::uint32_t>(c - '0');
-    if (c >= 'A' && c <= 'F') return static_cast<std::uint32_t>(c - 'A' + 10);
-    if (c >= 'a' && c <= 'f') return static_cast<std::uint32_t>(c - 'a' + 10);
-    return 0;
-}
+// Each character's value as a hexadecimal digit, 0 for any other: a file
+// holds hundreds of thousands of them.
+constexpr auto kHexValues = [] {
+    std::array<std::uint8_t, 256> values{};
+    for (int c = 0; c < 10; ++c) values['0' + c] = static_cast<std::uint8_t>(c);
+    for (int c = 0; c < 6; ++c) values['A' + c] = values['a' + c] = static_cast<std::uint8_t>(10 + c);
+    return values;
+}();
+
+std::uint32_t HexValue(char c) { return kHexValues[static_cast<unsigned char>(c)]; }
 
 } // namespace
 
@@ -26,11 +30,13 @@ CodeText WriteCode(const core::TCommand& command) {
     CodeText code;
     for (const std::int32_t value : command.Code.Values())
         code.digits = std::max(code.digits, HexDigits(static_cast<std::uint32_t>(value)));
-    code.text.reserve(static_cast<std::size_t>(command.Count() * code.digits));
-    for (const std::int32_t value : command.Code.Values()) {
-        char piece[16];
-        std::snprintf(piece, sizeof piece, "%0*X", code.digits, static_cast<unsigned>(value));
-        code.text += piece;
+    // Each value in exactly `digits` upper-case digits, zeros in front.
+    code.text.resize(static_cast<std::size_t>(command.Count() * code.digits));
+    char* piece = code.text.data();
+    for (const std::int32_t each : command.Code.Values()) {
+        std::uint32_t value = static_cast<std::uint32_t>(each);
+        for (int d = code.digits - 1; d >= 0; --d, value >>= 4) piece[d] = "0123456789ABCDEF"[value & 15];
+        piece += code.digits;
     }
     return code;
 }
@@ -41,11 +47,12 @@ void ReadCode(std::string_view text, int digits, core::TCommand& command) {
     const std::size_t width = static_cast<std::size_t>(digits);
     const std::size_t pieces = std::min<std::size_t>(text.size() / width, core::kMaxCodeValues);
     command.Code.Reserve(static_cast<int>(pieces));
-    for (std::size_t i = 0; i < pieces; ++i) {
-        std::string_view piece = text.substr(i * width, width);
-        if (piece.size() > 8) piece.remove_prefix(piece.size() - 8);
+    // Only a piece's last 8 characters count.
+    const std::size_t skip = width > 8 ? width - 8 : 0;
+    const char* piece = text.data();
+    for (std::size_t i = 0; i < pieces; ++i, piece += width) {
         std::uint32_t value = 0;
-        for (char c : piece) value = value * 16 + HexValue(c);
+        for (const char* c = piece + skip; c != piece + width; ++c) value = value * 16 + HexValue(*c);
         command.Append(static_cast<std::int32_t>(value));
     }
 }

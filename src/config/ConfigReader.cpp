@@ -34,8 +34,7 @@ bool ConfigReader::IsConfiguration(const TBiggerIniFile& ini) {
 ConfigReader::ConfigReader(const TBiggerIniFile& ini, ConfigTarget& target, actions::TLayoutsForm& layouts)
     : ini_(ini), target_(target), layouts_(layouts), version_(VersionOf(ini)) {
     const TSectionList& sections = ini.Sections();
-    budget_ = kDefaultsAllowance + sections.Count();
-    for (int i = 0; i < sections.Count(); ++i) budget_ += static_cast<long long>(sections.Lines(i).size());
+    budget_ = kDefaultsAllowance + sections.Count() + static_cast<long long>(sections.LineCount());
     for (ui::TTreeNode* root = target.TargetTree().Items().GetFirstNode(); root; root = root->GetNextSibling())
         lastRoot_ = root;
 }
@@ -76,18 +75,19 @@ ui::TTreeNode* ConfigReader::Node(int number) const {
     return nodes_[static_cast<std::size_t>(number)];
 }
 
-std::string ConfigReader::CodeOf(const std::string& section, int digits) const {
-    std::string text = ini_.ReadString(section, "Code", "");
+std::string_view ConfigReader::CodeOf(const std::string& section, int digits) {
+    const std::string_view first = ini_.ReadValue(section, "Code").value_or("");
     // Continuation keys hold whole values of at most 8 digits, as the writer
     // writes them; reading stops once the text holds every value a code can.
-    if (digits < 1 || digits > 8) return text;
+    if (digits < 1 || digits > 8) return first;
     const std::size_t enough = static_cast<std::size_t>(core::kMaxCodeIndex + 1) * static_cast<std::size_t>(digits);
-    for (int part = 1; part <= core::kMaxCodeIndex + 1 && text.size() < enough; ++part) {
-        const std::string key = Numbered("Code", part);
-        if (!ini_.ValueExists(section, key)) break;
-        text += ini_.ReadString(section, key, "");
+    code_.assign(first);
+    for (int part = 1; part <= core::kMaxCodeIndex + 1 && code_.size() < enough; ++part) {
+        const std::optional<std::string_view> more = ini_.ReadValue(section, Numbered("Code", part));
+        if (!more) break;
+        code_ += *more;
     }
-    return text;
+    return code_;
 }
 
 void ConfigReader::ReadNodes() {
@@ -121,7 +121,7 @@ void ConfigReader::ReadNodes() {
         record.Typematic = ini_.ReadBool(section, "Typematic", true);
         record.Sound = ini_.ReadString(section, "Sound", "");
         const int digits = ini_.ReadInteger(section, "Digits", 2);
-        ReadCode(old ? ini_.ReadString(section, "Codigo", "") : CodeOf(section, digits), digits, record);
+        ReadCode(old ? ini_.ReadValue(section, "Codigo").value_or("") : CodeOf(section, digits), digits, record);
     }
 }
 

@@ -43,8 +43,9 @@ public:
     bool CutShort() const { return cutShort_; }
 
 private:
-    // The code of a version 4 node: "Code" and its continuation keys.
-    std::string CodeOf(const std::string& section, int digits) const;
+    // The code of a version 4 node: "Code" and its continuation keys, in a
+    // text reused from node to node.
+    std::string_view CodeOf(const std::string& section, int digits);
     ui::TTreeNode* AddRemote();
     ui::TTreeNode* Node(int number) const;
     // One more thing the file describes. A file cannot describe more things
@@ -71,6 +72,7 @@ private:
     ui::TTreeNode* lastRoot_ = nullptr;
     // The node each of the file's node sections became, by section number.
     std::vector<ui::TTreeNode*> nodes_;
+    std::string code_;
 };
 
 } // namespace orvane::config

@@ -6,6 +6,7 @@
 #include "core/TextLimits.h"
 #include "ui/TreeView.h"
 
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 
@@ -23,9 +24,16 @@ class Lines {
 public:
     void Section(const std::string& name) {
         if (!text_.empty()) text_ += "\r\n";
-        text_ += "[" + name + "]\r\n";
+        text_ += '[';
+        text_ += name;
+        text_ += "]\r\n";
     }
-    void Key(const std::string& key, const std::string& value) { text_ += key + "=" + value + "\r\n"; }
+    void Key(const std::string& key, std::string_view value) {
+        text_ += key;
+        text_ += '=';
+        text_ += value;
+        text_ += "\r\n";
+    }
     // A text the user entered: kept on its one line, whatever reached the
     // model. (The editors bound texts to less than this.)
     void Text(const std::string& key, const std::string& value) {
@@ -50,7 +58,7 @@ void WriteCodeKeys(Lines& out, const CodeText& code) {
         const std::size_t room = TBigIniFile::MaxTextLength - key.size() - 1;
         std::size_t take = code.text.size() - at;
         if (take > room) take = room / static_cast<std::size_t>(code.digits) * static_cast<std::size_t>(code.digits);
-        out.Key(key, code.text.substr(at, take));
+        out.Key(key, std::string_view(code.text).substr(at, take));
         at += take;
         ++part;
     } while (at < code.text.size());

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)ini.ReadInteger(probe, probe, 0);
     (void)ini.ReadBool(probe, probe, false);
     for (int i = 0; i < ini.Sections().Count(); ++i) {
-        const std::string section = ini.Sections().Name(i);
+        const std::string section(ini.Sections().Name(i));
         if (!ini.SectionExists(section)) std::abort();
         (void)ini.ReadInteger(section, "Version", 0);
         (void)ini.ReadString(section, "Code", "");
