@@ -61,6 +61,8 @@ foreach(script IN LISTS ORVANE_E2E_TESTS)
 endforeach()
 # Two starts of the program, one of them over an audio server of its own.
 set_tests_properties(e2e.layouts-and-editor PROPERTIES TIMEOUT 240)
+# COM1 mapped through a restart of the Wine server, a wake-up's wait and greeting.
+set_tests_properties(e2e.sleep-resume PROPERTIES TIMEOUT 240)
 
 # ---- Keyboard hook library ---------------------------------------------------
 # keyhook.dll: the system loads it into every process that receives keys, so

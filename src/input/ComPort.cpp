@@ -361,8 +361,10 @@ bool TComPort::CarrierDetected() {
         if (failed_) return false;
         Raise(kStatusFailed, platform::kSerialInvalidHandle);
     }
+    // A driver without modem lines (a pseudo-terminal) refuses this on a
+    // working device: raised each time, the device kept.
     const auto status = device_->ModemStatus();
-    if (status.error != 0) DeviceFailed(kStatusFailed, status.error);
+    Check(status.error, kStatusFailed);
     return (status.value & platform::modem_line::Rlsd) != 0;
 }
 

@@ -4,8 +4,9 @@
 // configuration; while the port is open a change is applied to it at once.
 // Failures other than "cannot open" raise EComPort with the operation's text
 // and the system's error number. A device that fails while the port is open
-// (an adapter pulled out) is reported once: the first failure raises and lets
-// the device go, and the port stays quiet until it is opened or closed again.
+// (an adapter pulled out: a read, a write, the input queue or the watcher
+// fails) is reported once: the first failure raises and lets the device go,
+// and the port stays quiet until it is opened or closed again.
 #include "platform/SerialPort.h"
 
 #include <cstdint>

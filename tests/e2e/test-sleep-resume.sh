@@ -56,8 +56,13 @@ greeted() {
 }
 # A press of "Net" on the receiver, seen as line N of the log.
 press() {
+  local lines
   printf 'AB' >&"$RX"
-  for _ in $(seq 100); do [ "$(grep -c . "$LOG" 2>/dev/null)" -ge "$1" ] && break; sleep 0.1; done
+  for _ in $(seq 100); do
+    lines=$(grep -c . "$LOG" 2>/dev/null)
+    [ "${lines:-0}" -ge "$1" ] && break
+    sleep 0.1
+  done
   [ "$(grep -c 'TV,Net' "$LOG" 2>/dev/null)" = "$1" ] || fail "the log after press $1 reads: $(cat "$LOG" 2>/dev/null)"
 }
 
