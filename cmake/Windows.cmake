@@ -74,6 +74,8 @@ endforeach()
 set_tests_properties(e2e.layouts-and-editor PROPERTIES TIMEOUT 240)
 # Two starts of the program beside a hostile program, with typing each time.
 set_tests_properties(e2e.keyhook-guard PROPERTIES TIMEOUT 300)
+# COM1 mapped through a restart of the Wine server, a wake-up's wait and greeting.
+set_tests_properties(e2e.sleep-resume PROPERTIES TIMEOUT 240)
 
 # ---- Keyboard hook library ---------------------------------------------------
 # keyhook.dll: the system loads it into every process that receives keys, so

@@ -283,6 +283,7 @@ bool TComPort::OpenPort() {
 }
 
 void TComPort::ClosePort() {
+    failed_ = false;
     if (!connected_) return;
     connected_ = false;
     ++generation_;
@@ -295,16 +296,37 @@ void TComPort::ClosePort() {
     Check(purged, kAbortFailed);
 }
 
+void TComPort::LetGo() {
+    connected_ = false;
+    ++generation_;
+    watcher_.reset();
+    device_.reset();
+}
+
+void TComPort::DeviceFailed(const char* prefix, SerialError error) {
+    // Every event of a vanished device fails again: the watcher goes with the
+    // device, so that the user hears of it once. A device let go at once is
+    // also one the system can give back when the adapter returns.
+    failed_ = true;
+    LetGo();
+    if (OnDeviceFailure) OnDeviceFailure(this);
+    Raise(prefix, error);
+}
+
 int TComPort::ReadText(std::string& text, int count, bool wait) {
     if (count < 0) throw ERangeError();
-    if (!connected_) Raise(kReadFailed, platform::kSerialInvalidHandle);
+    if (!connected_) {
+        text.clear();
+        if (failed_) return 0;
+        Raise(kReadFailed, platform::kSerialInvalidHandle);
+    }
     if (!wait) count = std::min(count, PendingInputCount());
     text.assign(static_cast<std::size_t>(count), '\0');
     if (count == 0) return 0;
     const auto read = device_->Read(text.data(), static_cast<std::uint32_t>(count));
     if (read.error != 0) {
         text.clear();
-        Raise(read.whileWaiting ? kOperationFailed : kReadFailed, read.error);
+        DeviceFailed(read.whileWaiting ? kOperationFailed : kReadFailed, read.error);
     }
     // Fewer bytes than asked for: the rest of the text would be mistaken for data.
     text.resize(read.bytes);
@@ -312,9 +334,12 @@ int TComPort::ReadText(std::string& text, int count, bool wait) {
 }
 
 int TComPort::WriteText(const std::string& text, bool wait) {
-    if (!connected_) Raise(kOperationFailed, platform::kSerialInvalidHandle);
+    if (!connected_) {
+        if (failed_) return 0;
+        Raise(kOperationFailed, platform::kSerialInvalidHandle);
+    }
     const auto written = device_->Write(text, wait);
-    Check(written.error, kOperationFailed);
+    if (written.error != 0) DeviceFailed(kOperationFailed, written.error);
     return static_cast<int>(written.bytes);
 }
 
@@ -323,21 +348,33 @@ void TComPort::SetDtrLine(bool on) {
 }
 
 void TComPort::SetRtsLine(bool on) {
-    if (!connected_) Raise(kSignalFailed, platform::kSerialInvalidHandle);
+    if (!connected_) {
+        if (failed_) return;
+        Raise(kSignalFailed, platform::kSerialInvalidHandle);
+    }
+    // A refusal is the driver's answer, not a lost device: raised each time.
     Check(device_->Escape(on ? platform::SerialEscape::SetRts : platform::SerialEscape::ClrRts), kSignalFailed);
 }
 
 bool TComPort::CarrierDetected() {
-    if (!connected_) Raise(kStatusFailed, platform::kSerialInvalidHandle);
+    if (!connected_) {
+        if (failed_) return false;
+        Raise(kStatusFailed, platform::kSerialInvalidHandle);
+    }
+    // A driver without modem lines (a pseudo-terminal) refuses this on a
+    // working device: raised each time, the device kept.
     const auto status = device_->ModemStatus();
     Check(status.error, kStatusFailed);
     return (status.value & platform::modem_line::Rlsd) != 0;
 }
 
 int TComPort::PendingInputCount() {
-    if (!connected_) Raise(kStatusFailed, platform::kSerialInvalidHandle);
+    if (!connected_) {
+        if (failed_) return 0;
+        Raise(kStatusFailed, platform::kSerialInvalidHandle);
+    }
     const auto status = device_->QueueStatus();
-    Check(status.error, kStatusFailed);
+    if (status.error != 0) DeviceFailed(kStatusFailed, status.error);
     return static_cast<int>(std::min<std::uint32_t>(status.value.inQueue, 0x7FFFFFFF));
 }
 
@@ -388,8 +425,8 @@ void TComPort::HandleEvents(std::uint32_t events) {
 }
 
 void TComPort::HandleWatchFailure(SerialError error) {
-    // The watcher has ended; reads and writes still work, events no longer arrive.
-    Raise(kOperationFailed, error);
+    // The watcher has ended: no event would arrive any more.
+    DeviceFailed(kOperationFailed, error);
 }
 
 } // namespace orvane::input

@@ -3,7 +3,10 @@
 // infrared receiver on COM1 to COM8. Its properties mirror the line
 // configuration; while the port is open a change is applied to it at once.
 // Failures other than "cannot open" raise EComPort with the operation's text
-// and the system's error number.
+// and the system's error number. A device that fails while the port is open
+// (an adapter pulled out: a read, a write, the input queue or the watcher
+// fails) is reported once: the first failure raises and lets the device go,
+// and the port stays quiet until it is opened or closed again.
 #include "platform/SerialPort.h"
 
 #include <cstdint>
@@ -183,6 +186,10 @@ public:
     // Raises "Cannot set SyncMethod while connected" while connected.
     void SetSyncMethod(TSyncMethod method);
     bool Connected() const { return connected_; }
+    // The device failed while open and was let go; reads, writes and status
+    // reads then raise nothing and find nothing. Opening or closing the port
+    // ends it.
+    bool Failed() const { return failed_; }
 
     // Opens the device named by Port, after closing the port if it was open.
     // False, with nothing raised, when the device is missing or in use.
@@ -215,6 +222,9 @@ public:
     TNotifyEvent OnOpen;
     TNotifyEvent OnClose;
     TNotifyEvent OnRx80Full;
+    // The device failed while open: fired once, after the port let it go and
+    // before the failure is raised.
+    TNotifyEvent OnDeviceFailure;
 
 private:
     friend class TParity;
@@ -229,6 +239,11 @@ private:
     void StartWatcher();
     void HandleEvents(std::uint32_t events);
     void HandleWatchFailure(platform::SerialError error);
+    // The first failure of the open device: lets it go, tells OnDeviceFailure
+    // and raises.
+    [[noreturn]] void DeviceFailed(const char* prefix, platform::SerialError error);
+    // Releases the watcher and the device without a word to either.
+    void LetGo();
     platform::SerialLineSettings DeviceLineSettings() const;
     platform::SerialTimeouts DeviceTimeouts() const;
 
@@ -236,6 +251,7 @@ private:
     std::unique_ptr<platform::SerialDevice> device_;
     std::unique_ptr<platform::SerialWatcher> watcher_;
     bool connected_ = false;
+    bool failed_ = false;
     // Counts opens and closes, so that event handling notices a handler that
     // closed or reopened the port.
     unsigned generation_ = 0;

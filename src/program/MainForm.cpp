@@ -98,6 +98,8 @@ void TMainForm::BindHandlers() {
         Dispatch([this, inQue] { ComPortRxChar(&ComPort, inQue); });
     };
     ComPort.OnRLSD = [this](input::TComPort*) { Dispatch([this] { ComPortRLSD(&ComPort); }); };
+    // Runs inside whatever failed; the failure is raised after it.
+    ComPort.OnDeviceFailure = [this](input::TComPort* sender) { ComPortDeviceFailure(sender); };
     IRTimer.OnTimer = Handler(this, &TMainForm::IRTimerTimer);
     TypematicTimer.OnTimer = Handler(this, &TMainForm::TypematicTimerTimer);
     TrayColorTimer.OnTimer = Handler(this, &TMainForm::TrayColorTimerTimer);
@@ -118,6 +120,9 @@ void TMainForm::BindHandlers() {
     };
     SetMessageHandler(kKeyHookMessage,
                       [this](std::uintptr_t wParam, std::intptr_t lParam) { KeyHookMessage(wParam, lParam); });
+    SetMessageHandler(power::kBroadcast,
+                      [this](std::uintptr_t wParam, std::intptr_t lParam) { PowerBroadcast(wParam, lParam); });
+    ResumeTimer.OnTimer = Handler(this, &TMainForm::ResumeTimerTimer);
     BindTreeEditing();
     BindActionPane();
 }
@@ -146,6 +151,7 @@ void TMainForm::CreateComponents() {
     // Each description sets the interval before the next; one abandoned
     // before any did leaves this.
     DisabledTimer(ActionTimer, 1);
+    DisabledTimer(ResumeTimer, kResumeSettleMs);
 
     OpenDialog.DefaultExt = SaveDialog.DefaultExt = "orv";
     OpenDialog.Filter = SaveDialog.Filter = "Orvane files (*.orv)|*.orv|All files (*.*)|*.*";

@@ -8,6 +8,7 @@
 #include "actions/ActionExecutor.h"
 #include "config/ConfigTarget.h"
 #include "core/Model.h"
+#include "program/SleepWatch.h"
 #include "program/SplashForm.h"
 #include "feedback/Encryption.h"
 #include "feedback/DdeServer.h"
@@ -43,6 +44,7 @@
 #include <array>
 #include <exception>
 #include <memory>
+#include <optional>
 
 namespace orvane::actions {
 class TActionForm;
@@ -221,6 +223,8 @@ public:
     ui::TTimer TrayColorTimer{*this, "TrayColorTimer"};
     ui::TTimer OSDShowTimer{*this, "OSDShowTimer"};
     ui::TTimer ActionTimer{*this, "ActionTimer"};
+    // The wait between a wake-up and the restart of the origins.
+    ui::TTimer ResumeTimer{*this, "ResumeTimer"};
 
     // ---- Other components ----
     ui::TOpenDialog OpenDialog{*this, "OpenDialog"};
@@ -469,6 +473,16 @@ public:
     void ClientSocketError(ui::Component* sender, input::TErrorEvent errorEvent, int& errorCode);
     // Switches the origins off and shows the origin test viewer.
     void TestOriginMenuClick(ui::Component* sender);
+    // WM_POWERBROADCAST: going to sleep stops the origins that run; waking
+    // up arms ResumeTimer, which starts them again (MainFormSleep.cpp).
+    void PowerBroadcast(std::uintptr_t event, std::intptr_t data);
+    void ResumeTimerTimer(ui::Component* sender);
+    // How long a wake-up waits before the origins start again: the time a
+    // USB adapter takes to come back.
+    static constexpr std::uint32_t kResumeSettleMs = 2000;
+    // The serial device failed while open: as a server that cannot be
+    // reached, the serial origin has stopped; the port reports the error once.
+    void ComPortDeviceFailure(input::TComPort* sender);
 
 private:
     static constexpr std::size_t kOriginCount = 7;
@@ -499,10 +513,29 @@ private:
     void EndHandshake();
     // A code that arrives whole as one value.
     void ProcessSingleValue(std::int32_t value);
+    // An origin that stopped by itself (a lost device or server): no longer
+    // running, and the switch shows the origins off.
+    void OriginLost(bool (TMainForm::*routine)(bool));
+    // Stops the origins that run and remembers them (and the switch), once
+    // per sleep; nothing is shown while the system goes to sleep.
+    void SleepOrigins();
+    // A sleep's restart waiting in ResumeTimer is dropped: the user (or the
+    // program) switched the origins meanwhile.
+    void CancelResume();
 
     input::TAVerForm* averForm_ = nullptr;
     input::TTestOriginForm* viewer_ = nullptr;
     std::array<bool, kOriginCount> originRunning_{};
+    // What ran when the origins were stopped for a sleep, until they start again.
+    struct SleptOrigins {
+        std::array<bool, kOriginCount> running;
+        bool switchedOn;
+    };
+    std::optional<SleptOrigins> slept_;
+    // The switch was on when an origin stopped by itself: a wake-up switches
+    // the origins on again, the lost one too.
+    bool originsLost_ = false;
+    SleepWatch sleepWatch_;
     std::exception_ptr originFailure_;
     std::unique_ptr<platform::Library> grappler_;
     platform::EntryPoint getTVParam_ = 0;

@@ -72,6 +72,8 @@ void TMainForm::EnableOriginMenuClick(ui::Component*) {
 }
 
 bool TMainForm::SwitchOrigins(bool on) {
+    CancelResume();
+    originsLost_ = false;
     bool ok = true;
     originFailure_ = nullptr;
     IncomingSequence.Clear();
@@ -234,6 +236,12 @@ void TMainForm::EndHandshake() {
     App().SetCursor(ui::Cursor::Default);
 }
 
+void TMainForm::ComPortDeviceFailure(input::TComPort*) {
+    // The greeting, if it was under way, has nobody to greet.
+    if (UIRTimer.Enabled() || SerialInitState < 3) EndHandshake();
+    OriginLost(&TMainForm::SerialOrigin);
+}
+
 // ---- Origins that start nothing ----
 
 bool TMainForm::UIRServerOrigin(bool) { return true; }
@@ -358,6 +366,7 @@ void TMainForm::TestOriginMenuClick(ui::Component*) {
 }
 
 void TMainForm::RunOnlyOrigin(const std::string& caption) {
+    CancelResume();
     originFailure_ = nullptr;
     IncomingSequence.Clear();
     const auto slots = OriginSlots();
@@ -414,9 +423,14 @@ void TMainForm::ClientSocketError(ui::Component*, input::TErrorEvent errorEvent,
     // after all, and the switch shows it as a failed start would. The
     // socket's own error box follows.
     if (errorEvent != input::TErrorEvent::eeLookup && errorEvent != input::TErrorEvent::eeConnect) return;
+    OriginLost(&TMainForm::TCPIPOrigin);
+}
+
+void TMainForm::OriginLost(bool (TMainForm::*routine)(bool)) {
     const auto slots = OriginSlots();
     for (std::size_t i = 0; i < slots.size(); ++i)
-        if (slots[i].routine == &TMainForm::TCPIPOrigin) originRunning_[i] = false;
+        if (slots[i].routine == routine) originRunning_[i] = false;
+    if (EnableOriginMenu.Checked()) originsLost_ = true;
     EnableOriginMenu.SetChecked(false);
     StatBar.SetPanelText(kOriginsPanel, "");
 }

@@ -85,8 +85,10 @@ public:
     // The native window's handle, 0 while the form has no window. Other
     // programs (the keyboard hook, the TV application) post messages to it.
     std::uintptr_t Handle() const;
-    // A handler for a message number that other programs send to this form.
-    // The handler runs through the application's dispatch point.
+    // A handler for a message number that other programs send to this form,
+    // or for the system's power broadcasts (WM_POWERBROADCAST), which the
+    // handler only watches. The handler runs through the application's
+    // dispatch point.
     using MessageEvent = std::function<void(std::uintptr_t wParam, std::intptr_t lParam)>;
     void SetMessageHandler(unsigned message, MessageEvent handler);
     // A message arrived (from the peer, or a test); false when no handler

@@ -13,6 +13,10 @@
 // Commands (print what they read, one item a line):
 //   wait WINDOW                        the window exists
 //   close WINDOW                       posts WM_CLOSE
+//   post WINDOW MESSAGE WPARAM [LPARAM]
+//                                      posts a message as the system would send
+//                                      it (numbers decimal or 0x hexadecimal:
+//                                      post W 0x218 4 is WM_POWERBROADCAST, suspend)
 //   class WINDOW                       the form's class name
 //   click WINDOW CONTROL               a button (BM_CLICK) or a menu item (WM_COMMAND)
 //   settext WINDOW CONTROL TEXT        replaces the text (WM_SETTEXT)
@@ -488,6 +492,13 @@ int main(int argc, char** argv) {
     HWND form = FindTopLevel(title);
     if (command == "close") {
         PostMessageA(form, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (command == "post") {
+        const auto number = [&](std::size_t i) { return std::strtoul(arg(i).c_str(), nullptr, 0); };
+        const LPARAM lParam = args.size() > 4 ? static_cast<LPARAM>(number(4)) : 0;
+        if (!PostMessageA(form, static_cast<UINT>(number(2)), static_cast<WPARAM>(number(3)), lParam))
+            Fail("the message could not be posted");
         return 0;
     }
     if (command == "class") {

@@ -121,3 +121,32 @@ WndTitle=
 ActCount=0
 CONFIG
 }
+
+# ---- Origins: COM1 on a pseudo-terminal, the origins switched on at start ----
+PORTS='HKLM\Software\Wine\Ports'
+SOCAT_PIDS=()
+# Wine reads the port mapping when its server starts.
+map_com1() {
+  wineserver -k >/dev/null 2>&1
+  wineserver -w >/dev/null 2>&1
+  wine reg add "$PORTS" /v COM1 /t REG_SZ /d "$1" /f >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1
+  wineserver -w >/dev/null 2>&1
+}
+# For the EXIT trap of a test that uses them, before e2e_cleanup.
+origins_cleanup() {
+  local pid
+  for pid in "${SOCAT_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+  [ -n "$ORVANE_PID" ] && kill "$ORVANE_PID" 2>/dev/null
+  wine reg delete "$PORTS" /v COM1 /f >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1
+}
+# Only the origins named, switched on at the first activation.
+only_origins() {
+  local name
+  for name in "Use serial port" "Use AVerMedia" "Use BestBuy" "Use keyboard trapping" "Use TCP/IP"; do
+    set_dword "$name" 0
+  done
+  for name in "$@"; do set_dword "$name" 1; done
+  set_dword "Origin enabled" 1
+}

@@ -6,34 +6,8 @@
 # is reported; the TCP/IP client connects to a server of the test.
 source "$(dirname "$0")/lib.sh"
 
-PORTS='HKLM\Software\Wine\Ports'
-SOCAT_PIDS=()
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
-# Wine reads the port mapping when its server starts.
-map_com1() {
-  wineserver -k >/dev/null 2>&1
-  wineserver -w >/dev/null 2>&1
-  wine reg add "$PORTS" /v COM1 /t REG_SZ /d "$1" /f >/dev/null 2>&1
-  wineserver -k >/dev/null 2>&1
-  wineserver -w >/dev/null 2>&1
-}
-origins_cleanup() {
-  local pid
-  for pid in "${SOCAT_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
-  [ -n "$ORVANE_PID" ] && kill "$ORVANE_PID" 2>/dev/null
-  wine reg delete "$PORTS" /v COM1 /f >/dev/null 2>&1
-  wineserver -k >/dev/null 2>&1
-}
 trap 'origins_cleanup; e2e_cleanup' EXIT
-# Only the origins named, switched on at the first activation.
-only_origins() {
-  local name
-  for name in "Use serial port" "Use AVerMedia" "Use BestBuy" "Use keyboard trapping" "Use TCP/IP"; do
-    set_dword "$name" 0
-  done
-  for name in "$@"; do set_dword "$name" 1; done
-  set_dword "Origin enabled" 1
-}
 
 # A first start writes the defaults; every scenario below changes only what
 # it needs.

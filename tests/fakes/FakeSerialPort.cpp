@@ -172,6 +172,7 @@ std::optional<platform::SerialDelivery> FakeSerialLine::Delivery() const {
 }
 
 SerialError FakeSerialLine::TakeFailure(const std::string& operation) {
+    if (unplugged_) return unplugged_;
     auto it = failures_.find(operation);
     if (it == failures_.end()) return 0;
     const SerialError error = it->second;
@@ -207,7 +208,7 @@ void FakeSerialPorts::SetBusy(const std::string& name, bool busy) { Line(name).b
 platform::SerialResult<std::unique_ptr<platform::SerialDevice>> FakeSerialPorts::Open(const std::string& name) {
     openRequests_.push_back(name);
     auto it = lines_.find(UpperCase(name));
-    if (it == lines_.end() || it->second->missing_) return {nullptr, kFileNotFound};
+    if (it == lines_.end() || it->second->missing_ || it->second->unplugged_) return {nullptr, kFileNotFound};
     FakeSerialLine& line = *it->second;
     if (line.busy_ || line.open_) return {nullptr, kAccessDenied};
     return {std::make_unique<FakeSerialDevice>(line), 0};

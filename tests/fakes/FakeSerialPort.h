@@ -32,6 +32,14 @@ public:
     // wait for the overlapped read or write instead; "Escape SetRts" (and
     // the other escapes by name) only that one.
     void FailNext(const std::string& operation, platform::SerialError error);
+    // The adapter is pulled out: every call on the open device fails with
+    // error (events may still come), and opening it fails as for a missing
+    // device until it is plugged in again.
+    void Unplug(platform::SerialError error) { unplugged_ = error; }
+    void Replug() {
+        unplugged_ = 0;
+        input_.clear(); // what came before is gone with the old device
+    }
 
     bool IsOpen() const { return open_; }
     bool IsWatched() const { return watch_ != nullptr; }
@@ -65,6 +73,7 @@ private:
 
     bool open_ = false;
     bool missing_ = false;
+    platform::SerialError unplugged_ = 0;
     bool busy_ = false;
     bool carrier_ = false;
     bool dtr_ = false;

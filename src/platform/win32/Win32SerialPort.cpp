@@ -142,15 +142,19 @@ void Deliver(WatchState& state, UINT message, WPARAM value) {
     }
 }
 
-// The bytes in the input queue, or none when that cannot be read.
-DWORD QueuedInput(HANDLE device) {
+// The bytes in the input queue; none, and the error, when that cannot be read.
+DWORD QueuedInput(HANDLE device, DWORD& error) {
     COMSTAT status{};
     DWORD errors = 0;
-    return ClearCommError(device, &errors, &status) ? status.cbInQue : 0;
+    if (ClearCommError(device, &errors, &status)) return status.cbInQue;
+    error = LastError();
+    return 0;
 }
 
 // The bytes received since the device opened: those read and those waiting.
-std::uint64_t ReceivedBytes(const WatchState& state) { return *state.bytesRead + QueuedInput(state.device); }
+std::uint64_t ReceivedBytes(const WatchState& state, DWORD& error) {
+    return *state.bytesRead + QueuedInput(state.device, error);
+}
 
 // Wine's driver on a pseudo-terminal ends every wait at once with no events
 // (it cannot read modem lines there), and every wait costs it a thread of its
@@ -221,8 +225,12 @@ void RunWatcher(WatchState& state) {
         occurred &= watched;
         if (occurred == 0 && (watched & EV_RXCHAR)) {
             // Wine's waits end with no events even when bytes have come: the
-            // input queue tells. A purge drops bytes never announced.
-            const std::uint64_t received = ReceivedBytes(state);
+            // input queue tells. A purge drops bytes never announced. A
+            // device that vanished (an adapter pulled out) answers no more,
+            // while its waits go on ending: the watcher ends with that.
+            DWORD statusError = ERROR_SUCCESS;
+            const std::uint64_t received = ReceivedBytes(state, statusError);
+            if (statusError != ERROR_SUCCESS) return Deliver(state, kFailureMessage, statusError);
             if (received > announced) occurred = EV_RXCHAR;
             announced = std::min(announced, received);
         }
@@ -231,7 +239,9 @@ void RunWatcher(WatchState& state) {
             WaitForSingleObject(state.stop.get(), kIdlePauseMs);
             continue;
         }
-        const std::uint64_t received = (watched & EV_RXCHAR) ? ReceivedBytes(state) : announced;
+        // A failure here is the handler's to meet when it asks for the queue.
+        DWORD ignored = ERROR_SUCCESS;
+        const std::uint64_t received = (watched & EV_RXCHAR) ? ReceivedBytes(state, ignored) : announced;
         Deliver(state, kEventsMessage, occurred);
         if (WaitForSingleObject(state.stop.get(), 0) != WAIT_TIMEOUT) return; // the device may be closed now
         announced = received;

@@ -64,6 +64,11 @@ protected:
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) form_.UserActivated();
             return false;
+        case WM_POWERBROADCAST:
+            // Watched, not answered: the system's default answer (grant the
+            // suspend) follows whatever the handler does.
+            form_.UserMessage(message, wParam, lParam);
+            return false;
         default:
             // Messages other programs post to the form (WM_USER and up).
             if (message < WM_USER) return false;

@@ -309,9 +309,14 @@ TEST_F(ComPortTest, WritesAndOutputLinesReachTheDevice) {
     EXPECT_FALSE(com1.Rts());
 }
 
-TEST_F(ComPortTest, OperationFailuresRaiseTheirMessageWithTheErrorNumber) {
-    ASSERT_TRUE(port.OpenPort());
-    com1.Receive("abc");
+// A device that fails while open is reported by the first failure alone:
+// the port lets it go, stays quiet, and opening it again re-arms it.
+TEST_F(ComPortTest, ADeviceFailureIsRaisedOnceThenThePortStaysQuietUntilReopened) {
+    int failures = 0;
+    port.OnDeviceFailure = [&](TComPort* sender) {
+        ++failures;
+        EXPECT_FALSE(sender->Connected()); // let go before anyone hears of it
+    };
     std::string text;
     struct Case {
         const char* operation;
@@ -325,17 +330,87 @@ TEST_F(ComPortTest, OperationFailuresRaiseTheirMessageWithTheErrorNumber) {
         {"Write", 1117, [&] { port.WriteText("I", true); }, "Operation failed: 1117"},
         {"WriteWait", 121, [&] { port.WriteText("I", true); }, "Operation failed: 121"},
         {"QueueStatus", 5, [&] { port.PendingInputCount(); }, "Unable to read com status: 5"},
-        {"ModemStatus", 21, [&] { port.CarrierDetected(); }, "Unable to read com status: 21"},
-        {"Escape", 50, [&] { port.SetRtsLine(true); }, "Unable to set signal: 50"},
-        {"Escape", 50, [&] { port.SetDtrLine(true); }, "(nothing raised)"},
+        {"Watch", 1167, [&] { com1.FailWatcher(1167); }, "Operation failed: 1167"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
-        com1.FailNext(c.operation, c.error);
+        failures = 0;
+        log.clear();
+        ASSERT_TRUE(port.OpenPort());
+        com1.Receive("abc");
+        if (std::string(c.operation) != "Watch") com1.FailNext(c.operation, c.error);
         EXPECT_EQ(ComPortError(c.call), c.message);
+        EXPECT_EQ(failures, 1);
+        EXPECT_TRUE(port.Failed());
+        EXPECT_FALSE(com1.IsOpen());
+        EXPECT_FALSE(com1.IsWatched());
+
+        // Whatever still asks the port hears nothing more.
+        EXPECT_EQ(ComPortError([&] { EXPECT_EQ(port.ReadText(text, 3, true), 0); }), "(nothing raised)");
+        EXPECT_EQ(text, "");
+        EXPECT_EQ(ComPortError([&] { EXPECT_EQ(port.WriteText("R", true), 0); }), "(nothing raised)");
+        EXPECT_EQ(ComPortError([&] { EXPECT_EQ(port.PendingInputCount(), 0); }), "(nothing raised)");
+        EXPECT_EQ(ComPortError([&] { EXPECT_FALSE(port.CarrierDetected()); }), "(nothing raised)");
+        EXPECT_EQ(ComPortError([&] { port.SetRtsLine(true); }), "(nothing raised)");
+        EXPECT_EQ(failures, 1);
+
+        ASSERT_TRUE(port.OpenPort());
+        EXPECT_FALSE(port.Failed());
+        EXPECT_EQ(log, (Calls{"open", "open"})); // the lost device closed without OnClose
+        EXPECT_EQ(port.WriteText("I", true), 1);
+        port.ClosePort();
     }
+    // Closing ends it too: a closed port raises again.
+    ASSERT_TRUE(port.OpenPort());
+    com1.FailNext("Read", 995);
+    ComPortError([&] { port.ReadText(text, 3, true); });
+    port.ClosePort();
+    EXPECT_FALSE(port.Failed());
+    EXPECT_EQ(ComPortError([&] { port.WriteText("I", true); }), "Operation failed: 6");
+}
+
+// Drivers without modem lines refuse them on a working device.
+TEST_F(ComPortTest, RefusedModemLinesAreNoLostDevice) {
+    ASSERT_TRUE(port.OpenPort());
+    for (int i = 0; i < 2; ++i) {
+        com1.FailNext("Escape", 50);
+        EXPECT_EQ(ComPortError([&] { port.SetRtsLine(true); }), "Unable to set signal: 50");
+        com1.FailNext("ModemStatus", 21);
+        EXPECT_EQ(ComPortError([&] { port.CarrierDetected(); }), "Unable to read com status: 21");
+    }
+    com1.FailNext("Escape", 50);
+    EXPECT_EQ(ComPortError([&] { port.SetDtrLine(true); }), "(nothing raised)");
     EXPECT_TRUE(port.Connected());
-    EXPECT_EQ(port.ReadText(text, 3, true), 3); // the device still works
+    EXPECT_FALSE(port.Failed());
+}
+
+// The adapter pulled out while bytes and line changes keep coming.
+TEST_F(ComPortTest, AnUnpluggedAdapterIsReportedOnceNotOncePerEvent) {
+    int failures = 0;
+    std::string received;
+    port.OnDeviceFailure = [&](TComPort*) { ++failures; };
+    port.OnRxChar = [&](TComPort* sender, int inQue) {
+        std::string text;
+        sender->ReadText(text, inQue, true);
+        received += text;
+    };
+    port.OnRLSD = [&](TComPort* sender) { sender->CarrierDetected(); };
+    ASSERT_TRUE(port.OpenPort());
+    com1.Receive("a");
+    com1.Unplug(22);
+    EXPECT_EQ(ComPortError([&] { com1.Receive("b"); }), "Unable to read com status: 22");
+    EXPECT_EQ(ComPortError([&] { com1.Receive("c"); }), "(nothing raised)");
+    EXPECT_EQ(ComPortError([&] { com1.SetCarrier(true); }), "(nothing raised)");
+    EXPECT_EQ(ComPortError([&] { com1.FailWatcher(22); }), "(nothing raised)");
+    EXPECT_EQ(failures, 1);
+
+    // Still out: opening fails quietly, as for a missing port.
+    EXPECT_FALSE(port.OpenPort());
+    com1.Replug();
+    ASSERT_TRUE(port.OpenPort());
+    com1.Receive("d");
+    EXPECT_EQ(received, "ad");
+    EXPECT_EQ(failures, 1);
 }
 
 TEST_F(ComPortTest, OperationsOnAClosedPortRaiseWithTheInvalidHandleNumber) {
@@ -450,13 +525,6 @@ TEST_F(ComPortTest, AHandlerThatClosesThePortEndsTheRound) {
     com1.RaiseEvents(event::RxChar | event::Rlsd);
     EXPECT_EQ(rlsd, 0);
     EXPECT_TRUE(port.Connected());
-}
-
-TEST_F(ComPortTest, AWatcherFailureIsRaisedOnTheEventPath) {
-    ASSERT_TRUE(port.OpenPort());
-    EXPECT_EQ(ComPortError([&] { com1.FailWatcher(1167); }), "Operation failed: 1167");
-    EXPECT_TRUE(port.Connected());
-    EXPECT_EQ(port.WriteText("I", true), 1);
 }
 
 } // namespace
