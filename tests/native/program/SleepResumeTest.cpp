@@ -162,7 +162,7 @@ TEST_F(SleepResumeTest, AWakeUpUnderTheLearningFormOrTheSettingsDialogLeavesThem
         learn.AcceptBtn.UserClicked();
     });
     Main().LearnMenu.Click();
-    EXPECT_EQ(play.CodeHigh, 1);
+    EXPECT_EQ(play.CodeHigh(), 1);
     EXPECT_EQ(Main().IRTimer.Interval(), 125u);
 
     ui.dialogs.ExpectModal("SettingsForm", [&](ui::TForm& form) {
