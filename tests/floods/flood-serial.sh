@@ -3,7 +3,6 @@
 # 30 seconds (FLOOD_SECONDS), after the receiver's greeting.
 source "$(dirname "$0")/lib.sh"
 
-PORTS='HKLM\Software\Wine\Ports'
 SOCAT_PID=""
 serial_cleanup() {
   [ -n "$SOCAT_PID" ] && kill "$SOCAT_PID" 2>/dev/null
@@ -12,14 +11,7 @@ serial_cleanup() {
   wineserver -k >/dev/null 2>&1
 }
 trap 'serial_cleanup; e2e_cleanup' EXIT
-# Wine reads the port mapping when its server starts.
-map_com1() {
-  wineserver -k >/dev/null 2>&1
-  wineserver -w >/dev/null 2>&1
-  wine reg add "$PORTS" /v COM1 /t REG_SZ /d "$1" /f >/dev/null 2>&1
-  wineserver -k >/dev/null 2>&1
-  wineserver -w >/dev/null 2>&1
-}
+# map_com1 and PORTS come from the end-to-end tests' library.
 
 write_flood_config "$E2E_WORK/flood.orv"
 first_start
@@ -46,17 +38,19 @@ measure_start "serial-${FLOOD_SECONDS:-30}s"
 python3 "$PEERS" serial "$E2E_WORK/receiver" "${FLOOD_SECONDS:-30}"
 # The last sequence of the flood ends 125 ms after its first byte.
 sleep 1
-before=$(grep -c . "$LOG" 2>/dev/null)
+# The log file exists only once a line has been written.
+log_count() { cat "$LOG" 2>/dev/null | grep -c .; }
+before=$(log_count)
 printf '\001\002\003' >&"$RX"
 next=no
 for _ in $(seq 50); do
-  if [ "$(grep -c . "$LOG" 2>/dev/null)" -gt "${before:-0}" ]; then
+  if [ "$(log_count)" -gt "$before" ]; then
     [ "$(tail -n 1 "$LOG" | tr -d '\r')" = "TV,Play" ] && next=yes
     break
   fi
   sleep 0.1
 done
-echo "log lines during the flood (junk that happened to match): ${before:-0}; after the code: $(tail -n 1 "$LOG" | tr -d '\r')"
+echo "log lines during the flood (junk that happened to match): $before; after the code: $(tail -n 1 "$LOG" | tr -d '\r')"
 measure_stop "$next"
 close_flooded
 exec {RX}>&-
