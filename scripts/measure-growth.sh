@@ -53,10 +53,9 @@ set_dword "TCP/IP server port" "$EVENT_PORT"
 exec {RX}<>"$E2E_WORK/receiver"
 
 python3 - "$root/tests/e2e/event-peers.py" "$CODE_PORT" "$EVENT_PORT" "$count" "$E2E_WORK/orvane.pid" <<'EOF' &
-import importlib.util, os, subprocess, sys, time
-spec = importlib.util.spec_from_file_location("peers", sys.argv[1])
-peers = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(peers)
+import os, runpy, subprocess, sys, time, types
+# The end-to-end tests' peers, loaded from their file (its name is no module name).
+peers = types.SimpleNamespace(**runpy.run_path(sys.argv[1]))
 code_port, event_port, count, pid_file = int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4]), sys.argv[5]
 codes = peers.code_server(code_port)
 events = peers.event_client(event_port)

@@ -6,14 +6,14 @@
 #   event-peers.py latency CODE_PORT EVENT_PORT COUNT [--slow]
 import os, socket, statistics, sys, time
 
-def code_server(port):
+def code_server(port, accept_seconds=60, reply_seconds=20):
     server = socket.socket()
     server.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
     server.bind(("127.0.0.1", port))
     server.listen(1)
-    server.settimeout(60)
+    server.settimeout(accept_seconds)
     connection, _ = server.accept()
-    connection.settimeout(20)
+    connection.settimeout(reply_seconds)
     connection.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
     return connection
 

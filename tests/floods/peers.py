@@ -9,7 +9,7 @@
 #   peers.py event-churn CODE_PORT EVENT_PORT GO_FILE
 #   peers.py steady CODE_PORT EVENT_PORT GO_FILE STOP_FILE
 #   peers.py serial PATH SECONDS
-import os, random, select, socket, struct, sys, threading, time
+import os, random, runpy, select, socket, struct, sys, threading, time
 
 MEGABYTE = 1 << 20
 POWER = b"TV, Power"
@@ -24,31 +24,15 @@ def wait_file(path, seconds=120):
     raise SystemExit("no %s" % path)
 
 
+# The TCP/IP server and event client of the end-to-end tests (their file's
+# name is no module name, hence the loading by path).
+_event_peers = runpy.run_path(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e", "event-peers.py"))
+event_client = _event_peers["event_client"]
+
+
 def code_server(port):
-    server = socket.socket()
-    server.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
-    server.bind(("127.0.0.1", port))
-    server.listen(1)
-    server.settimeout(600)
-    connection, _ = server.accept()
-    connection.settimeout(60)
-    connection.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
-    return connection
-
-
-def event_client(port, receive_buffer=None):
-    for _ in range(100):
-        client = socket.socket()
-        if receive_buffer:
-            client.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, receive_buffer)
-        try:
-            client.connect(("127.0.0.1", port))
-            client.settimeout(20)
-            return client
-        except OSError:
-            client.close()
-            time.sleep(0.1)
-    raise SystemExit("the event server never listened")
+    # The program may take long to start beside a flood.
+    return _event_peers["code_server"](port, accept_seconds=600, reply_seconds=60)
 
 
 def receive_exactly(sock, count):
