@@ -28,11 +28,17 @@ for name in "${scripts[@]}"; do
 done
 
 echo
-printf '%-24s %10s %10s %8s %10s %10s %8s %6s\n' scenario "worst ms" "median ms" ">200 ms" "rest MB" "peak MB" running "next"
-while IFS=$'\t' read -r name worst median over rest peak alive next; do
-  printf '%-24s %10s %10s %8s %10s %10s %8s %6s\n' "$name" "$worst" "$median" "$over" "$rest" "$peak" "$alive" "${next%%:*}"
-  # The ordinary start is the reference for the files' rows, not judged on time.
-  [ "$name" = config-ordinary ] || awk -v w="$worst" 'BEGIN { exit !(w != "-" && w + 0 <= 200) }' || status=1
+# "first ms" is how long the window, once found, took to answer at all. For
+# the configuration files that is the program's own start, reading the file
+# and showing what it made of it: given beside the ordinary start, not judged.
+printf '%-24s %9s %10s %10s %8s %10s %10s %8s %6s\n' scenario "first ms" "worst ms" "median ms" ">200 ms" "rest MB" "peak MB" running "next"
+while IFS=$'\t' read -r name worst median over rest peak alive next first; do
+  printf '%-24s %9s %10s %10s %8s %10s %10s %8s %6s\n' "$name" "$first" "$worst" "$median" "$over" "$rest" "$peak" "$alive" "${next%%:*}"
+  awk -v w="$worst" 'BEGIN { exit !(w != "-" && w + 0 <= 200) }' || status=1
+  case "$name" in
+    config-*) ;;
+    *) awk -v f="$first" 'BEGIN { exit !(f != "-" && f + 0 <= 200) }' || status=1 ;;
+  esac
   [ "$alive" = yes ] && [ "$next" = yes ] || status=1
 done <"$FLOODS_SUMMARY"
 exit $status
