@@ -67,8 +67,11 @@ for _ in $(seq 40); do
 done
 [ -n "$red" ] || fail "the icon is never red while codes arrive: last $colour"
 for _ in $(seq 100); do [ -e "$E2E_WORK/sent" ] && break; sleep 0.1; done
-sleep 1
-colour=$(pixel "$ICON_X" "$ICON_Y" tray-after)
+for _ in $(seq 10); do
+  sleep 0.5
+  colour=$(pixel "$ICON_X" "$ICON_Y" tray-after)
+  is_blue "$colour" && break
+done
 is_blue "$colour" || fail "the icon did not turn blue again: $colour"
 pass "codes from the TCP/IP server flash the icon red, then it is blue again"
 
