@@ -171,8 +171,12 @@ public:
         const DWORD readError = GetOverlappedResult(device_, &overlapped_, &read, TRUE) ? ERROR_SUCCESS : LastError();
         Locked turn(lock_);
         if (!waiting_) return woken == WAIT_OBJECT_0 ? Wait::Stopped : Wait::Interrupted; // a device call took it in
+        if (woken == WAIT_OBJECT_0) {
+            DWORD ignored = 0; // nobody is left to tell
+            Finish(read, ignored);
+            return Wait::Stopped;
+        }
         if (!Finish(read, error)) return Wait::Failed;
-        if (woken == WAIT_OBJECT_0) return Wait::Stopped;
         if (woken == WAIT_FAILED) {
             error = waitError;
             return Wait::Failed;
