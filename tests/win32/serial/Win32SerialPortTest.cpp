@@ -203,6 +203,19 @@ TEST_F(Win32SerialPort, ReadsOutsideTheHandlerSeeTheWholeStreamAndWatchingGoesOn
     peer->Write("de");
     ASSERT_TRUE(PumpUntil([&] { return received.size() >= 2; })) << "received " << received.size();
     EXPECT_EQ(received, "de");
+
+    // Closing drops what was left unread, read ahead or not.
+    port.OnRxChar = [&](TComPort*, int) { ++events; };
+    const int before = events;
+    peer->Write("fg");
+    ASSERT_TRUE(PumpUntil([&] { return events > before && port.PendingInputCount() >= 2; }));
+    port.ClosePort();
+    CollectReceivedBytes();
+    received.clear();
+    ASSERT_TRUE(port.OpenPort());
+    peer->Write("h");
+    ASSERT_TRUE(PumpUntil([&] { return !received.empty(); }));
+    EXPECT_EQ(received, "h");
 }
 
 TEST_F(Win32SerialPort, WrittenBytesReachThePeer) {
