@@ -6,9 +6,10 @@
 # Over COUNT bursts, one at a time; prints the median and the 95th
 # percentile.
 #
-#   scripts/measure-serial-latency.sh [--count N]
+#   scripts/measure-serial-latency.sh [--count N] [--bin DIR]
 #
-# Needs the windows build (build/windows). Runs in a throwaway Wine prefix
+# Needs the windows build (build/windows, or DIR: another build's tree, to
+# measure it beside this one). Runs in a throwaway Wine prefix
 # and virtual X server of its own (tests/wine/with-wine). Not a test: its
 # figures depend on the machine and on what else runs on it.
 set -uo pipefail
@@ -19,15 +20,17 @@ if [ -z "${ORVANE_MEASURE_INSIDE:-}" ]; then
   exec "$root/tests/wine/with-wine" "$0" "$@"
 fi
 
+bin="$root/build/windows"
 count=50
 while [ $# -gt 0 ]; do
   case "$1" in
     --count) count=$2; shift 2 ;;
-    *) echo "usage: $0 [--count N]" >&2; exit 2 ;;
+    --bin) bin=$(cd "$2" && pwd) || exit 2; shift 2 ;;
+    *) echo "usage: $0 [--count N] [--bin DIR]" >&2; exit 2 ;;
   esac
 done
 
-export ORVANE_BIN="$root/build/windows"
+export ORVANE_BIN="$bin"
 source "$root/tests/e2e/lib.sh"
 source "$root/scripts/measure-origins.sh"
 

@@ -55,6 +55,195 @@ constexpr DWORD kIdlePauseMs = 10;
 // How often the watcher looks at the input queue of a driver that cannot wait
 // for bytes (see PollInputQueue).
 constexpr DWORD kQueuePollMs = 2;
+// The most bytes the watcher reads ahead of the device's reads: a handler
+// that leaves bytes unread must not make it take the driver's whole queue.
+constexpr std::size_t kHeldLimit = 256;
+
+// Holds a lock for a scope.
+class Locked {
+public:
+    explicit Locked(CRITICAL_SECTION& lock) : lock_(lock) { EnterCriticalSection(&lock_); }
+    ~Locked() { LeaveCriticalSection(&lock_); }
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+
+private:
+    CRITICAL_SECTION& lock_;
+};
+
+// CancelIoEx, which ends another thread's read; Windows before Vista lacks it.
+using CancelIoExFunction = BOOL(WINAPI*)(HANDLE, OVERLAPPED*);
+CancelIoExFunction CancelOthersRead() {
+    static const auto function = reinterpret_cast<CancelIoExFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "CancelIoEx")));
+    return function;
+}
+
+// The device's input as its reads see it. Where the driver cannot wait for
+// events (Wine's on a pseudo-terminal), the watcher waits for the next byte
+// with a read of its own instead; the bytes it reads are held here and the
+// device's reads take them first, so that the stream reaches the reader whole
+// and in order. The device's calls and the watcher take turns through the
+// lock: a call that needs the driver's reads or timeouts ends the watcher's
+// waiting read first, and the watcher then waits again. The watcher never
+// blocks on the lock while its read is pending: ending that read may need its
+// thread.
+class DeviceInput {
+public:
+    enum class Wait { Arrived, Interrupted, Stopped, CannotWait, Failed };
+
+    explicit DeviceInput(HANDLE device) : device_(device) { InitializeCriticalSection(&lock_); }
+    ~DeviceInput() { DeleteCriticalSection(&lock_); }
+    DeviceInput(const DeviceInput&) = delete;
+    DeviceInput& operator=(const DeviceInput&) = delete;
+
+    static bool CanWaitByReading() { return CancelOthersRead() != nullptr; }
+
+    CRITICAL_SECTION& Lock() { return lock_; }
+
+    // With the lock held: ends and takes in the watcher's waiting read.
+    void TakeTurn() {
+        if (!waiting_) return;
+        if (!HasOverlappedIoCompleted(&overlapped_)) CancelOthersRead()(device_, &overlapped_);
+        DWORD read = 0;
+        GetOverlappedResult(device_, &overlapped_, &read, TRUE);
+        DWORD ignored = 0; // a failing device fails the call that follows
+        Finish(read, ignored);
+    }
+
+    // With the lock held: moves up to count held bytes into buffer.
+    DWORD TakeHeld(char* buffer, DWORD count) {
+        const DWORD taken = static_cast<DWORD>(std::min<std::size_t>(count, held_.size()));
+        held_.copy(buffer, taken);
+        held_.erase(0, taken);
+        return taken;
+    }
+    void DropHeld() { held_.clear(); }
+    // The device's own timeouts, now set.
+    void TimeoutsSet(const COMMTIMEOUTS& timeouts) {
+        saved_ = timeouts;
+        timeoutsKnown_ = true;
+    }
+    void CountTaken(DWORD bytes) { taken_ += bytes; }
+
+    // ClearCommError with the held bytes counted as waiting; also the bytes
+    // received since the device opened (read, held and waiting).
+    bool Status(DWORD& errors, COMSTAT& status, std::uint64_t& received) {
+        Locked turn(lock_);
+        if (waiting_ && HasOverlappedIoCompleted(&overlapped_)) TakeTurn();
+        if (!ClearCommError(device_, &errors, &status)) return false;
+        received = taken_ + held_.size() + status.cbInQue;
+        status.cbInQue = static_cast<DWORD>(std::min<std::uint64_t>(std::uint64_t{status.cbInQue} + held_.size(),
+                                                                    MAXDWORD));
+        return true;
+    }
+    std::uint64_t Received(DWORD& error) {
+        DWORD errors = 0;
+        COMSTAT status{};
+        std::uint64_t received = 0;
+        if (!Status(errors, status, received)) error = LastError();
+        return received;
+    }
+
+    // On the watcher's thread: waits for the next byte with a read that
+    // returns once one has come, until then, the stop signal, or a call of
+    // the device taking its turn. A read that returns nothing at once is a
+    // driver that cannot wait this way either.
+    Wait WaitForByte(const std::atomic<bool>& stopping, HANDLE stop, HANDLE done, DWORD& error) {
+        bool reading = false;
+        {
+            Locked turn(lock_);
+            if (stopping) return Wait::Stopped;
+            if (held_.size() < kHeldLimit) {
+                Wait ended = Wait::Interrupted;
+                if (!StartRead(done, ended, error)) return ended;
+                reading = true;
+            }
+        }
+        // Bytes the handlers left unread fill the room: new ones are looked
+        // for as on a driver that cannot wait.
+        if (!reading) return WaitForSingleObject(stop, kQueuePollMs) == WAIT_TIMEOUT ? Wait::Interrupted : Wait::Stopped;
+        const HANDLE waits[2] = {stop, done};
+        const DWORD woken = WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+        const DWORD waitError = woken == WAIT_FAILED ? LastError() : ERROR_SUCCESS;
+        if (woken != WAIT_OBJECT_0 + 1) CancelIo(device_); // only this thread's read
+        DWORD read = 0;
+        const DWORD readError = GetOverlappedResult(device_, &overlapped_, &read, TRUE) ? ERROR_SUCCESS : LastError();
+        Locked turn(lock_);
+        if (!waiting_) return woken == WAIT_OBJECT_0 ? Wait::Stopped : Wait::Interrupted; // a device call took it in
+        if (woken == WAIT_OBJECT_0) {
+            DWORD ignored = 0; // nobody is left to tell
+            Finish(read, ignored);
+            return Wait::Stopped;
+        }
+        if (!Finish(read, error)) return Wait::Failed;
+        if (woken == WAIT_FAILED) {
+            error = waitError;
+            return Wait::Failed;
+        }
+        if (readError == ERROR_OPERATION_ABORTED) return Wait::Interrupted; // a purge
+        if (readError != ERROR_SUCCESS) {
+            error = readError;
+            return Wait::Failed;
+        }
+        return read > 0 ? Wait::Arrived : Wait::CannotWait;
+    }
+
+private:
+    // With the lock held: starts the watcher's read of one byte. False when
+    // it is over at once, with how it ended.
+    bool StartRead(HANDLE done, Wait& ended, DWORD& error) {
+        ended = Wait::Failed;
+        // The device's own timeouts may return at once; this read has none.
+        if (!timeoutsKnown_ && !GetCommTimeouts(device_, &saved_)) {
+            error = LastError();
+            return false;
+        }
+        timeoutsKnown_ = true;
+        COMMTIMEOUTS untimed = saved_;
+        untimed.ReadIntervalTimeout = 0;
+        untimed.ReadTotalTimeoutMultiplier = 0;
+        untimed.ReadTotalTimeoutConstant = 0;
+        if (!SetCommTimeouts(device_, &untimed)) {
+            error = LastError();
+            return false;
+        }
+        overlapped_ = OVERLAPPED{};
+        overlapped_.hEvent = done;
+        waiting_ = true;
+        DWORD read = 0;
+        if (ReadFile(device_, &incoming_, 1, &read, &overlapped_)) {
+            if (Finish(read, error)) ended = read > 0 ? Wait::Arrived : Wait::CannotWait;
+            return false;
+        }
+        const DWORD startError = GetLastError();
+        if (startError == ERROR_IO_PENDING) return true;
+        Finish(0, error);
+        error = startError != ERROR_SUCCESS ? startError : ERROR_GEN_FAILURE;
+        return false;
+    }
+
+    // The watcher's read is over: keeps what it brought and gives the device
+    // its own timeouts back.
+    bool Finish(DWORD read, DWORD& error) {
+        waiting_ = false;
+        if (read > 0) held_.push_back(incoming_);
+        if (SetCommTimeouts(device_, &saved_)) return true;
+        error = LastError();
+        return false;
+    }
+
+    HANDLE device_;
+    CRITICAL_SECTION lock_;
+    std::uint64_t taken_ = 0; // bytes the device's reads have returned
+    std::string held_;        // read by the watcher, not yet by the device
+    // The watcher's read, and the device's timeouts while it waits.
+    bool waiting_ = false;
+    bool timeoutsKnown_ = false;
+    OVERLAPPED overlapped_{};
+    COMMTIMEOUTS saved_{};
+    char incoming_ = 0;
+};
 
 void ReportToSink(const std::shared_ptr<SerialErrorSink>& sink, const std::exception& error) noexcept {
     try {
@@ -80,9 +269,10 @@ struct WatchState : std::enable_shared_from_this<WatchState> {
     DWORD threadId = 0;
     std::atomic<bool> stopping{false};
     std::atomic<int> dispatching{0}; // handlers of this watcher running on the user-interface thread
-    // Every byte the device's reads have taken, so that the watcher can
-    // tell bytes that came while a handler ran from those it left unread.
-    std::shared_ptr<std::atomic<std::uint64_t>> bytesRead;
+    // The device's input, counting every byte its reads have taken, so that
+    // the watcher can tell bytes that came while a handler ran from those it
+    // left unread.
+    std::shared_ptr<DeviceInput> input;
 };
 
 void CallHandler(WatchState& state, UINT message, WPARAM value) {
@@ -142,33 +332,19 @@ void Deliver(WatchState& state, UINT message, WPARAM value) {
     }
 }
 
-// The bytes in the input queue; none, and the error, when that cannot be read.
-DWORD QueuedInput(HANDLE device, DWORD& error) {
-    COMSTAT status{};
-    DWORD errors = 0;
-    if (ClearCommError(device, &errors, &status)) return status.cbInQue;
-    error = LastError();
-    return 0;
-}
+// The bytes received since the device opened: those read and those waiting;
+// none, and the error, when the queue cannot be read.
+std::uint64_t ReceivedBytes(const WatchState& state, DWORD& error) { return state.input->Received(error); }
 
-// The bytes received since the device opened: those read and those waiting.
-std::uint64_t ReceivedBytes(const WatchState& state, DWORD& error) {
-    return *state.bytesRead + QueuedInput(state.device, error);
-}
-
-// Wine's driver on a pseudo-terminal ends every wait at once with no events
-// (it cannot read modem lines there), and every wait costs it a thread of its
-// own: waiting again and again kept a core a tenth busy and found a byte up to
-// a pause late. Once a wait has ended so, the watcher only looks at the input
-// queue, sleeping between looks, and is stopped through the flag rather than
-// the signal (each look at the signal is a call to Wine's server). A failing
-// device ends the watcher as a failed wait would.
+// A driver that can wait neither for events nor for bytes: the watcher only
+// looks at the input queue, sleeping between looks, and is stopped through the
+// flag rather than the signal (each look at the signal is a call to Wine's
+// server). A failing device ends the watcher as a failed wait would.
 void PollInputQueue(WatchState& state, std::uint64_t announced) {
     while (!state.stopping) {
-        COMSTAT status{};
-        DWORD errors = 0;
-        if (!ClearCommError(state.device, &errors, &status)) return Deliver(state, kFailureMessage, LastError());
-        const std::uint64_t received = *state.bytesRead + status.cbInQue;
+        DWORD error = ERROR_SUCCESS;
+        const std::uint64_t received = ReceivedBytes(state, error);
+        if (error != ERROR_SUCCESS) return Deliver(state, kFailureMessage, error);
         if (received <= announced) {
             announced = received; // a purge drops bytes never announced
             Sleep(kQueuePollMs);
@@ -176,6 +352,41 @@ void PollInputQueue(WatchState& state, std::uint64_t announced) {
         }
         Deliver(state, kEventsMessage, EV_RXCHAR);
         announced = received;
+    }
+}
+
+// Wine's driver on a pseudo-terminal ends every wait for events at once with
+// none (it cannot read modem lines there), and every such wait costs it a
+// thread of its own. Once a wait has ended so, the watcher waits for the next
+// byte with a read instead (see DeviceInput), which costs nothing while
+// nothing comes, and announces what arrived; the device's calls take their
+// turn from it. A driver whose reads do not wait either, or a system that
+// cannot end another thread's read, is polled.
+void WaitByReading(WatchState& state, std::uint64_t announced) {
+    if (!DeviceInput::CanWaitByReading()) return PollInputQueue(state, announced);
+    Handle done = ManualResetEvent();
+    if (!done) return Deliver(state, kFailureMessage, LastError());
+    while (!state.stopping) {
+        DWORD error = ERROR_SUCCESS;
+        const std::uint64_t received = ReceivedBytes(state, error);
+        if (error != ERROR_SUCCESS) return Deliver(state, kFailureMessage, error);
+        if (received > announced) {
+            Deliver(state, kEventsMessage, EV_RXCHAR);
+            announced = received;
+            continue;
+        }
+        announced = received; // a purge drops bytes never announced
+        switch (state.input->WaitForByte(state.stopping, state.stop.get(), done.get(), error)) {
+        case DeviceInput::Wait::Stopped:
+            return;
+        case DeviceInput::Wait::Failed:
+            return Deliver(state, kFailureMessage, error);
+        case DeviceInput::Wait::CannotWait:
+            return PollInputQueue(state, announced);
+        case DeviceInput::Wait::Arrived:
+        case DeviceInput::Wait::Interrupted:
+            break;
+        }
     }
 }
 
@@ -235,7 +446,7 @@ void RunWatcher(WatchState& state) {
             announced = std::min(announced, received);
         }
         if (occurred == 0) {
-            if (endedEmpty && (watched & EV_RXCHAR)) return PollInputQueue(state, announced);
+            if (endedEmpty && (watched & EV_RXCHAR)) return WaitByReading(state, announced);
             WaitForSingleObject(state.stop.get(), kIdlePauseMs);
             continue;
         }
@@ -342,8 +553,7 @@ DCB ToDcb(const SerialLineSettings& line) {
 class Win32SerialDevice : public SerialDevice {
 public:
     Win32SerialDevice(Handle handle, std::shared_ptr<SerialErrorSink> sink)
-        : handle_(std::move(handle)), sink_(std::move(sink)),
-          bytesRead_(std::make_shared<std::atomic<std::uint64_t>>(0)) {}
+        : handle_(std::move(handle)), sink_(std::move(sink)), input_(std::make_shared<DeviceInput>(handle_.get())) {}
     Win32SerialDevice(const Win32SerialDevice&) = delete;
     Win32SerialDevice& operator=(const Win32SerialDevice&) = delete;
 
@@ -368,20 +578,31 @@ public:
     SerialError SetCommTimeouts(const SerialTimeouts& timeouts) override {
         COMMTIMEOUTS values{timeouts.readInterval, timeouts.readTotalMultiplier, timeouts.readTotalConstant,
                             timeouts.writeTotalMultiplier, timeouts.writeTotalConstant};
-        return ::SetCommTimeouts(handle_.get(), &values) ? 0 : LastError();
+        Locked turn(input_->Lock());
+        input_->TakeTurn();
+        if (!::SetCommTimeouts(handle_.get(), &values)) return LastError();
+        input_->TimeoutsSet(values);
+        return 0;
     }
 
     SerialTransfer Read(char* buffer, std::uint32_t count) override {
-        Handle event = ManualResetEvent();
-        if (!event) return {0, LastError(), false};
+        Locked turn(input_->Lock());
+        input_->TakeTurn();
+        // What the watcher read ahead comes first.
+        const DWORD held = input_->TakeHeld(buffer, count);
+        if (held > 0 && held == count) return Taken({held, 0, false});
+        if (!readDone_) readDone_ = ManualResetEvent();
+        if (!readDone_) return Taken({held, LastError(), false});
         OVERLAPPED overlapped{};
-        overlapped.hEvent = event.get();
+        overlapped.hEvent = readDone_.get();
         DWORD read = 0;
-        if (ReadFile(handle_.get(), buffer, count, &read, &overlapped)) return Taken({read, 0, false});
+        if (ReadFile(handle_.get(), buffer + held, count - held, &read, &overlapped))
+            return Taken({held + read, 0, false});
         const DWORD error = GetLastError();
-        if (error != ERROR_IO_PENDING) return {0, error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE, false};
-        if (!GetOverlappedResult(handle_.get(), &overlapped, &read, TRUE)) return Taken({read, LastError(), true});
-        return Taken({read, 0, false});
+        if (error != ERROR_IO_PENDING) return Taken({held, error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE, false});
+        if (!GetOverlappedResult(handle_.get(), &overlapped, &read, TRUE))
+            return Taken({held + read, LastError(), true});
+        return Taken({held + read, 0, false});
     }
 
     SerialTransfer Write(std::string_view bytes, bool wait) override {
@@ -406,6 +627,9 @@ public:
     }
 
     SerialError Purge(std::uint32_t flags) override {
+        Locked turn(input_->Lock());
+        input_->TakeTurn();
+        if (flags & PURGE_RXCLEAR) input_->DropHeld();
         if (!PurgeComm(handle_.get(), flags)) return LastError();
         ReapFinishedWrites();
         return 0;
@@ -424,7 +648,8 @@ public:
     SerialResult<SerialQueueStatus> QueueStatus() override {
         COMSTAT status{};
         DWORD errors = 0;
-        if (!ClearCommError(handle_.get(), &errors, &status)) return {{}, LastError()};
+        std::uint64_t received = 0;
+        if (!input_->Status(errors, status, received)) return {{}, LastError()};
         return {{errors, status.cbInQue, status.cbOutQue}, 0};
     }
 
@@ -437,7 +662,7 @@ public:
         state->delivery = delivery;
         state->handlers = std::move(handlers);
         state->sink = sink_;
-        state->bytesRead = bytesRead_;
+        state->input = input_;
         state->stop = ManualResetEvent();
         if (!state->stop) return {nullptr, LastError()};
         // The window belongs to this, the user-interface, thread: what is sent
@@ -462,8 +687,9 @@ public:
     }
 
 private:
+    // With the input's lock held.
     SerialTransfer Taken(SerialTransfer read) {
-        *bytesRead_ += read.bytes;
+        input_->CountTaken(read.bytes);
         return read;
     }
 
@@ -477,7 +703,8 @@ private:
 
     Handle handle_;
     std::shared_ptr<SerialErrorSink> sink_;
-    std::shared_ptr<std::atomic<std::uint64_t>> bytesRead_;
+    std::shared_ptr<DeviceInput> input_;
+    Handle readDone_; // for the reads, which take turns
     std::vector<std::unique_ptr<PendingWrite>> pending_;
 };
 

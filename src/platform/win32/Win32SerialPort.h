@@ -1,8 +1,10 @@
 #pragma once
 // Serial devices through Win32's communications functions. Each watcher runs
-// overlapped WaitCommEvent on a thread of its own and hands every event to
-// the user-interface thread with SendMessage to a hidden message-only window,
-// so the watcher waits until the handler has returned.
+// overlapped WaitCommEvent on a thread of its own (or, where the driver cannot
+// wait for events, an overlapped read of the next byte, which the device's
+// reads then take first) and hands every event to the user-interface thread
+// with SendMessage to a hidden message-only window, so the watcher waits until
+// the handler has returned.
 #include "platform/SerialPort.h"
 
 #include <exception>

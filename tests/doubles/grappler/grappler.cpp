@@ -1,7 +1,10 @@
 // A stand-in for the BestBuy EasyTV card's "grappler.dll": GetTVParam answers
 // what a test wrote, one line at a time, into grappler-answers.txt beside the
 // library, and notes every call in grappler-calls.txt there. With no answer
-// left it returns 0.
+// left it returns 0. The program polls it 20 times a second: a poll with no
+// answer waiting only looks at the size of the answers file and appends to
+// the calls file, both kept open (the answers file made empty when missing,
+// so that no poll looks for a file that is not there).
 #include <windows.h>
 
 #include <cstdint>
@@ -33,10 +36,9 @@ std::string ReadAll(const std::string& file) {
     return text;
 }
 
-void Write(const std::string& file, const std::string& text, DWORD disposition) {
-    HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition, 0, nullptr);
+void Write(const std::string& file, const std::string& text) {
+    HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return;
-    if (disposition == OPEN_ALWAYS) SetFilePointer(handle, 0, nullptr, FILE_END);
     DWORD written = 0;
     WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(handle);
@@ -50,13 +52,24 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 }
 
 extern "C" std::int32_t WINAPI GetTVParam(std::int32_t query) {
-    Write(Beside("grappler-calls.txt"), std::to_string(query) + "\r\n", OPEN_ALWAYS);
-    const std::string answersFile = Beside("grappler-answers.txt");
+    static const HANDLE calls = CreateFileA(Beside("grappler-calls.txt").c_str(), FILE_APPEND_DATA,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                            OPEN_ALWAYS, 0, nullptr);
+    const std::string call = std::to_string(query) + "\r\n";
+    DWORD written = 0;
+    if (calls != INVALID_HANDLE_VALUE) WriteFile(calls, call.data(), static_cast<DWORD>(call.size()), &written, nullptr);
+
+    static const std::string answersFile = Beside("grappler-answers.txt");
+    static const HANDLE answersOpen = CreateFileA(answersFile.c_str(), GENERIC_READ,
+                                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                  OPEN_ALWAYS, 0, nullptr);
+    LARGE_INTEGER size{};
+    if (answersOpen != INVALID_HANDLE_VALUE && GetFileSizeEx(answersOpen, &size) && size.QuadPart == 0) return 0;
     std::string answers = ReadAll(answersFile);
     const auto end = answers.find('\n');
     if (answers.empty()) return 0;
     const std::string line = answers.substr(0, end);
     answers.erase(0, end == std::string::npos ? answers.size() : end + 1);
-    Write(answersFile, answers, CREATE_ALWAYS);
+    Write(answersFile, answers);
     return static_cast<std::int32_t>(std::strtol(line.c_str(), nullptr, 10));
 }

@@ -183,6 +183,41 @@ TEST_F(Win32SerialPort, BytesThatArriveWhileTheHandlerRunsAreAnnouncedWithoutAno
     EXPECT_EQ(received, "abcde");
 }
 
+// Where the watcher waits by reading ahead (Wine), calls outside any handler
+// take their turn from its waiting read: bytes come whole and in order, the
+// port's own timeouts hold (a read asking for more returns what there is),
+// and watching goes on.
+TEST_F(Win32SerialPort, ReadsOutsideTheHandlerSeeTheWholeStreamAndWatchingGoesOn) {
+    int events = 0;
+    port.OnRxChar = [&](TComPort*, int) { ++events; }; // leaves the bytes
+    ASSERT_TRUE(port.OpenPort());
+    peer->Write("abc");
+    ASSERT_TRUE(PumpUntil([&] { return events > 0 && port.PendingInputCount() >= 3; }));
+    std::string text;
+    EXPECT_EQ(port.ReadText(text, 10, true), 3);
+    EXPECT_EQ(text, "abc");
+    EXPECT_EQ(port.PendingInputCount(), 0);
+
+    port.Timeouts().SetReadTotalConstant(0); // applied while the watcher waits
+    CollectReceivedBytes();
+    peer->Write("de");
+    ASSERT_TRUE(PumpUntil([&] { return received.size() >= 2; })) << "received " << received.size();
+    EXPECT_EQ(received, "de");
+
+    // Closing drops what was left unread, read ahead or not.
+    port.OnRxChar = [&](TComPort*, int) { ++events; };
+    const int before = events;
+    peer->Write("fg");
+    ASSERT_TRUE(PumpUntil([&] { return events > before && port.PendingInputCount() >= 2; }));
+    port.ClosePort();
+    CollectReceivedBytes();
+    received.clear();
+    ASSERT_TRUE(port.OpenPort());
+    peer->Write("h");
+    ASSERT_TRUE(PumpUntil([&] { return !received.empty(); }));
+    EXPECT_EQ(received, "h");
+}
+
 TEST_F(Win32SerialPort, WrittenBytesReachThePeer) {
     ASSERT_TRUE(port.OpenPort());
     EXPECT_EQ(port.WriteText("I", true), 1);
