@@ -6,7 +6,11 @@
 # WM_GETTEXT), RUNS times each, in turns; prints both medians and their ratio,
 # and the load average.
 #
-#   scripts/measure-start.sh [--runs N]
+#   scripts/measure-start.sh [--runs N] [--base FILE]
+#
+# --base FILE starts another build of orvane.exe too (say, one kept from
+# before a change), in the same turns, and prints its median and its ratio
+# to this build's.
 #
 # Needs the windows build (build/windows). Runs in a throwaway Wine prefix
 # and virtual X server of its own (tests/wine/with-wine). Not a test: its
@@ -20,10 +24,12 @@ if [ -z "${ORVANE_MEASURE_INSIDE:-}" ]; then
 fi
 
 runs=7
+base=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --runs) runs=$2; shift 2 ;;
-    *) echo "usage: $0 [--runs N]" >&2; exit 2 ;;
+    --base) base=$(realpath "$2"); shift 2 ;;
+    *) echo "usage: $0 [--runs N] [--base FILE]" >&2; exit 2 ;;
   esac
 done
 
@@ -55,16 +61,24 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 first_start
 start_once "$PROBE" "$ORVANE_BIN/keyhook-probe.exe" "$PROBE" >/dev/null
 start_once "$TITLE" "$ORVANE_BIN/orvane.exe" >/dev/null
+[ -z "$base" ] || start_once "$TITLE" "$base" >/dev/null
 load_before=$(cut -d' ' -f1 /proc/loadavg)
-# In turns, so that what else the machine does weighs on both alike.
+# In turns, so that what else the machine does weighs on all alike.
 for _ in $(seq "$runs"); do
   start_once "$TITLE" "$ORVANE_BIN/orvane.exe" >>"$E2E_WORK/orvane.times"
   start_once "$PROBE" "$ORVANE_BIN/keyhook-probe.exe" "$PROBE" >>"$E2E_WORK/probe.times"
+  [ -z "$base" ] || start_once "$TITLE" "$base" >>"$E2E_WORK/base.times"
 done
 load_after=$(cut -d' ' -f1 /proc/loadavg)
 echo "orvane: $(tr '\n' ' ' <"$E2E_WORK/orvane.times")" >&2
 echo "probe: $(tr '\n' ' ' <"$E2E_WORK/probe.times")" >&2
+[ -z "$base" ] || echo "base: $(tr '\n' ' ' <"$E2E_WORK/base.times")" >&2
 ours=$(median <"$E2E_WORK/orvane.times")
 probe=$(median <"$E2E_WORK/probe.times")
 printf 'orvane %.3f s  probe %.3f s  ratio %.2f  load %s to %s  (median of %d starts each)\n' \
   "$ours" "$probe" "$(echo "scale=3; $ours / $probe" | bc)" "$load_before" "$load_after" "$runs"
+if [ -n "$base" ]; then
+  theirs=$(median <"$E2E_WORK/base.times")
+  printf 'base %.3f s  ratio to the probe %.2f  this build / base %.2f\n' \
+    "$theirs" "$(echo "scale=3; $theirs / $probe" | bc)" "$(echo "scale=3; $ours / $theirs" | bc)"
+fi

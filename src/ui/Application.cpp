@@ -14,9 +14,21 @@ void Application::Realise(TForm& form) {
     if (factory_) factory_->Realise(form);
 }
 
+void Application::EnsureRealised(const Component& component) {
+    if (!factory_) return;
+    const Component* c = &component;
+    while (c && !dynamic_cast<const TForm*>(c)) c = c->Owner();
+    if (!c || c->Peer()) return;
+    factory_->Realise(*const_cast<TForm*>(static_cast<const TForm*>(c)));
+}
+
+bool Application::MeasureText(const std::string& text, int& width) const {
+    return factory_ && factory_->MeasureText(text, width);
+}
+
 void Application::FormCreated(TForm& form) {
     if (!mainForm_) mainForm_ = &form;
-    Realise(form);
+    if (&form == mainForm_ || form.TakesMessages()) Realise(form);
     if (form.OnCreate) Dispatch([&form] { form.OnCreate(&form); });
 }
 

@@ -42,10 +42,20 @@ public:
     void SetPeerFactory(PeerFactory* factory) { factory_ = factory; }
     // Gives a form its peers, when there is a factory.
     void Realise(TForm& form);
+    // Gives the form that holds a component its peers unless it has them:
+    // at its first show, or when something only its windows can answer is
+    // asked (its handle, a hit test, a pop-up menu).
+    void EnsureRealised(const Component& component);
+    // The width of a text in the controls' font while a control has no
+    // window; false when there is no native side to measure it.
+    bool MeasureText(const std::string& text, int& width) const;
 
-    // Creates a form owned by the application: constructs it, realises it and
-    // raises its OnCreate (through the dispatch point). The first form created
-    // is the main form; closing it ends the program.
+    // Creates a form owned by the application: constructs it and raises its
+    // OnCreate (through the dispatch point). The first form created is the
+    // main form; closing it ends the program. The main form, and a form that
+    // other programs send messages to, get their windows at once; any other
+    // form when it is first shown or asked for them (EnsureRealised), so
+    // that a start does not make the windows of every dialog.
     template <class T, class... Args>
     T& CreateForm(Args&&... args) {
         auto form = std::make_unique<T>(*this, std::forward<Args>(args)...);

@@ -25,6 +25,7 @@ void TForm::SetVisible(bool visible) {
         return;
     }
     if (visible) {
+        app_.EnsureRealised(*this);
         // The window system activates the window as it appears; the form
         // becomes active only after OnShow, as below.
         showing_ = true;
@@ -138,7 +139,10 @@ void TForm::UserActivated() {
     Dispatch([this] { app_.Activate(*this, true); });
 }
 
-std::uintptr_t TForm::Handle() const { return Peer() ? Peer()->NativeHandle() : 0; }
+std::uintptr_t TForm::Handle() const {
+    app_.EnsureRealised(*this);
+    return Peer() ? Peer()->NativeHandle() : 0;
+}
 
 void TForm::SetMessageHandler(unsigned message, MessageEvent handler) {
     if (handler)

@@ -82,8 +82,9 @@ public:
     // The window system made this form the active one.
     void UserActivated();
 
-    // The native window's handle, 0 while the form has no window. Other
-    // programs (the keyboard hook, the TV application) post messages to it.
+    // The native window's handle, made now if the form has none yet; 0
+    // without a native side. Other programs (the keyboard hook, the TV
+    // application) post messages to it.
     std::uintptr_t Handle() const;
     // A handler for a message number that other programs send to this form,
     // or for the system's power broadcasts (WM_POWERBROADCAST), which the
@@ -94,6 +95,9 @@ public:
     // A message arrived (from the peer, or a test); false when no handler
     // takes that number.
     bool UserMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+    // Other programs send messages to this form: it needs its window from
+    // its creation on, shown or not.
+    bool TakesMessages() const { return !messageHandlers_.empty(); }
 
 private:
     friend class Application;

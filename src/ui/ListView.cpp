@@ -1,6 +1,7 @@
 #include "ui/ListView.h"
 
 #include "core/Exception.h"
+#include "ui/Application.h"
 #include "ui/ImageList.h"
 
 #include <algorithm>
@@ -176,11 +177,14 @@ void TListView::AlphaSort() {
 int TListView::StringWidth(const std::string& text) const {
     int width = 0;
     if (ControlPeer* peer = Peer(); peer && peer->MeasureText(text, width)) return width;
+    // A form not shown yet has no windows; the native side still measures.
+    if (const Application* app = FindApplication(); !Peer() && app && app->MeasureText(text, width)) return width;
     return HeadlessTextWidth(text);
 }
 
 HitInfo TListView::HitTestAt(Point at) const {
     HitInfo info;
+    if (Application* app = FindApplication()) app->EnsureRealised(*this);
     if (ControlPeer* peer = Peer(); peer && peer->HitTest(at, info)) return info;
     if (at.x < 0) info.tests |= htToLeft;
     if (at.x >= Width()) info.tests |= htToRight;

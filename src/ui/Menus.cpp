@@ -1,6 +1,7 @@
 #include "ui/Menus.h"
 
 #include "core/Exception.h"
+#include "ui/Application.h"
 
 #include <algorithm>
 
@@ -162,6 +163,7 @@ bool TMenu::IsShortCut(ShortCut shortCut) {
 
 void TPopupMenu::Popup(Point at) {
     if (OnPopup) OnPopup(this);
+    if (Application* app = FindApplication()) app->EnsureRealised(*this);
     if (ControlPeer* peer = Peer()) peer->PopupAt(at);
 }
 

@@ -122,6 +122,9 @@ class PeerFactory {
 public:
     virtual ~PeerFactory() = default;
     virtual void Realise(TForm& form) = 0;
+    // The width of a text in the controls' font, for a control whose form
+    // has no windows yet; false leaves it to the headless layout.
+    virtual bool MeasureText(const std::string&, int&) { return false; }
 };
 
 enum class Cursor { Default, HourGlass };

@@ -1,6 +1,7 @@
 #include "ui/TreeView.h"
 
 #include "core/Exception.h"
+#include "ui/Application.h"
 #include "ui/ImageList.h"
 
 #include <algorithm>
@@ -408,6 +409,8 @@ void TTreeView::UserEndEdit(std::optional<std::string> text) {
 int TTreeView::TextWidth(const std::string& text) const {
     int width = 0;
     if (ControlPeer* peer = Peer(); peer && peer->MeasureText(text, width)) return width;
+    // A form not shown yet has no windows; the native side still measures.
+    if (const Application* app = FindApplication(); !Peer() && app && app->MeasureText(text, width)) return width;
     return HeadlessTextWidth(text);
 }
 
@@ -430,6 +433,7 @@ std::vector<TTreeNode*> TTreeView::VisibleRows() const {
 
 HitInfo TTreeView::HitTestAt(Point at) const {
     HitInfo info;
+    if (Application* app = FindApplication()) app->EnsureRealised(*this);
     if (ControlPeer* peer = Peer(); peer && peer->HitTest(at, info)) return info;
     if (at.x < 0) info.tests |= htToLeft;
     if (at.x >= Width()) info.tests |= htToRight;

@@ -200,6 +200,8 @@ public:
         if (Handle() && edit.PasswordChar())
             SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(edit.PasswordChar()), 0);
         if (Handle() && edit.MaxLength()) LimitText();
+        // A form first shown after code selected some text shows it selected.
+        if (Handle() && (edit.SelStart() || edit.SelLength())) ShowSelection();
     }
     void Changed(const Change& change) override {
         if (!Handle()) return;
@@ -209,7 +211,7 @@ public:
             SendMessageA(Handle(), EM_SETREADONLY, edit_.ReadOnly(), 0);
             break;
         case Prop::Selection:
-            SendMessageA(Handle(), EM_SETSEL, edit_.SelStart(), edit_.SelStart() + edit_.SelLength());
+            ShowSelection();
             break;
         case Prop::MaxLength:
             LimitText();
@@ -229,6 +231,9 @@ protected:
     std::string CaptionText() const override { return edit_.Text(); }
 
 private:
+    void ShowSelection() {
+        SendMessageA(Handle(), EM_SETSEL, edit_.SelStart(), edit_.SelStart() + edit_.SelLength());
+    }
     // 0 lifts the limit.
     void LimitText() { SendMessageA(Handle(), EM_SETLIMITTEXT, edit_.MaxLength(), 0); }
 

@@ -51,6 +51,19 @@ void Win32Ui::Realise(TForm& form) {
     MakeMenuPeers(*this, form);
 }
 
+bool Win32Ui::MeasureText(const std::string& text, int& width) {
+    HDC dc = GetDC(nullptr);
+    if (!dc) return false;
+    HGDIOBJ old = SelectObject(dc, font_);
+    SIZE size{};
+    const BOOL measured = GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    if (!measured) return false;
+    width = size.cx;
+    return true;
+}
+
 void Win32Ui::CreatePeers(Control& control) {
     std::unique_ptr<WindowPeer> peer = MakeBasicPeer(*this, control);
     if (!peer) peer = MakeViewPeer(*this, control);

@@ -31,6 +31,8 @@ public:
 
     // Creates the windows of a form and every control and menu on it.
     void Realise(TForm& form) override;
+    // Measures as a control's window would, in the same font, with none.
+    bool MeasureText(const std::string& text, int& width) override;
 
     // Runs the message loop until the program ends; returns the exit code.
     int Run();

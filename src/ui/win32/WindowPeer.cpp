@@ -76,10 +76,10 @@ void WindowPeer::Create(const char* className, DWORD style, DWORD exStyle) {
         style |= WS_CHILD | WS_CLIPSIBLINGS;
         idOrMenu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextChildId()));
         if (control_.Visible()) style |= WS_VISIBLE;
-        if (!control_.Enabled()) style |= WS_DISABLED;
     } else {
         parent = ui_.MainWindow(); // the owner of every other form
     }
+    if (!control_.Enabled()) style |= WS_DISABLED;
     const Rect bounds = control_.BoundsRect();
     window_ = CreateWindowExA(exStyle, className, CaptionText().c_str(), style, bounds.left, bounds.top,
                               bounds.Width(), bounds.Height(), parent, idOrMenu, ui_.Instance(), nullptr);

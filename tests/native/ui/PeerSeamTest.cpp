@@ -50,6 +50,33 @@ TEST_F(PeerSeamTest, CreatingAFormRealisesItAndEveryComponentOnIt) {
     EXPECT_TRUE(plain.LaunchChBx.Checked());
 }
 
+TEST_F(PeerSeamTest, OtherFormsAreRealisedAtTheirFirstShowOrWhenOnlyTheirWindowsCanAnswer) {
+    struct TListening : TDemoForm {
+        explicit TListening(Application& app) : TDemoForm(app, "Listening") {
+            SetMessageHandler(0x0402, [](std::uintptr_t, std::intptr_t) {});
+        }
+    };
+    TListening& listening = ui.app.CreateForm<TListening>();
+    TDemoForm& shown = ui.app.CreateForm<TDemoForm>("Shown");
+    TDemoForm& asked = ui.app.CreateForm<TDemoForm>("Asked");
+    TDemoForm& popped = ui.app.CreateForm<TDemoForm>("Popped");
+    TPopupMenu popup(popped, "Popup");
+    // The main form and the one other programs send messages to, at once.
+    EXPECT_EQ(factory.realised, (std::vector<TForm*>{form, &listening}));
+    shown.LaunchChBx.SetChecked(true);
+    EXPECT_EQ(shown.LaunchChBx.Peer(), nullptr);
+    shown.Show();
+    shown.Show();
+    asked.Handle();
+    asked.Handle();
+    popup.Popup({10, 10});
+    EXPECT_EQ(factory.realised, (std::vector<TForm*>{form, &listening, &shown, &asked, &popped}));
+    EXPECT_NE(popup.Peer(), nullptr);
+    EXPECT_FALSE(asked.Visible());
+    // The peer made late starts from the model's state: it was told nothing.
+    EXPECT_TRUE(PeerOf(shown.LaunchChBx).changes.empty());
+}
+
 TEST_F(PeerSeamTest, ACheckBoxSetFromCodeToANewValueRunsOnClick) {
     form->LaunchChBx.OnClick = Logger("click");
     form->LaunchChBx.SetChecked(true);
