@@ -12,12 +12,24 @@ core::TLayout* MatchLayout(const core::Configuration& model, std::string_view ti
     return nullptr;
 }
 
-core::TAction* AdvanceTriggers(const core::Configuration& model, core::TCommand& command,
+core::TAction* AdvanceTriggers(core::Configuration& model, core::TCommand& command,
                                const core::TLayout* matched) {
+    const auto& own = command.TriggeredActions;
+    const auto triggeredHere = [&](const core::TAction* action) {
+        return std::find(own.begin(), own.end(), action) != own.end();
+    };
+    // An AND sequence completes only when its commands come one after the
+    // other, with no command of another action between them. Only a sequence
+    // left part-way can need it; one whose triggers are all gone is no
+    // command's any more and keeps its place.
+    for (core::TAction* action : model.PartlyAdvanced)
+        if (!triggeredHere(action) && !action->Triggers.empty()) action->TrigPos = 0;
+    model.PartlyAdvanced.clear();
+
     const core::TLayout* defaultLayout = &model.DefaultLayout();
     core::TAction* firedDefault = nullptr;
     core::TAction* firedMatched = nullptr;
-    for (core::TAction* action : command.TriggeredActions) {
+    for (core::TAction* action : own) {
         if (action->Layout != defaultLayout && (!matched || action->Layout != matched)) continue;
         const auto count = static_cast<std::int32_t>(action->Triggers.size());
         if (action->TrigPos < 0 || action->TrigPos >= count) {
@@ -38,16 +50,9 @@ core::TAction* AdvanceTriggers(const core::Configuration& model, core::TCommand&
             (action->Layout == defaultLayout ? firedDefault : firedMatched) = action;
         }
     }
-
-    // An AND sequence completes only when its commands come one after the
-    // other, with no command of another action between them.
-    const auto& own = command.TriggeredActions;
-    for (core::TCommand* other : model.Commands) {
-        if (other == &command) continue;
-        for (core::TAction* action : other->TriggeredActions)
-            if (std::find(own.begin(), own.end(), action) == own.end())
-                action->TrigPos = action->Triggers.empty() ? -1 : 0;
-    }
+    // Those of another layout keep their place too, until another command.
+    for (core::TAction* action : own)
+        if (action->TrigPos > 0) model.PartlyAdvanced.push_back(action);
     return firedMatched ? firedMatched : firedDefault;
 }
 

@@ -18,10 +18,10 @@ inline constexpr std::size_t kForegroundTitleLength = 200;
 core::TLayout* MatchLayout(const core::Configuration& model, std::string_view title);
 
 // Advances the triggers of the command's actions that belong to the default or
-// the matched layout, resets the progress of every action the command does not
-// trigger, and returns the action to run: the matched layout's firing action,
-// else the default layout's, else none.
-core::TAction* AdvanceTriggers(const core::Configuration& model, core::TCommand& command,
+// the matched layout, resets the progress of every action with triggers that
+// the command does not trigger, and returns the action to run: the matched
+// layout's firing action, else the default layout's, else none.
+core::TAction* AdvanceTriggers(core::Configuration& model, core::TCommand& command,
                                const core::TLayout* matched);
 
 // After a description of the action ran: the index of the next one, wrapping

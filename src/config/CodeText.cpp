@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace orvane::config {
 namespace {
@@ -46,15 +47,17 @@ void ReadCode(std::string_view text, int digits, core::TCommand& command) {
     if (text.empty() || digits < 1) return;
     const std::size_t width = static_cast<std::size_t>(digits);
     const std::size_t pieces = std::min<std::size_t>(text.size() / width, core::kMaxCodeValues);
-    command.Code.Reserve(static_cast<int>(pieces));
+    // Read whole, then stored at once: a file holds a million values.
+    std::array<std::int32_t, core::kMaxCodeValues> values;
     // Only a piece's last 8 characters count.
     const std::size_t skip = width > 8 ? width - 8 : 0;
     const char* piece = text.data();
     for (std::size_t i = 0; i < pieces; ++i, piece += width) {
         std::uint32_t value = 0;
         for (const char* c = piece + skip; c != piece + width; ++c) value = value * 16 + HexValue(*c);
-        command.Append(static_cast<std::int32_t>(value));
+        values[i] = static_cast<std::int32_t>(value);
     }
+    command.Code.Assign(std::span<const std::int32_t>(values.data(), pieces));
 }
 
 } // namespace orvane::config

@@ -14,6 +14,12 @@ void CodeValues::Append(std::int32_t value) {
     Changed();
 }
 
+void CodeValues::Assign(std::span<const std::int32_t> values) {
+    if (values.size() > static_cast<std::size_t>(kMaxCodeValues)) ThrowRangeError();
+    values_.assign(values.begin(), values.end());
+    Changed();
+}
+
 void CodeValues::Reserve(int count) {
     values_.reserve(static_cast<std::size_t>(std::clamp(count, 0, kMaxCodeValues)));
 }

@@ -50,6 +50,9 @@ public:
     // Adds a value at the next index; past index 1000 it is a range error,
     // and the code stays as it was.
     void Append(std::int32_t value);
+    // Replaces the values with these, as one change; more than 1001 is a
+    // range error, and the code stays as it was.
+    void Assign(std::span<const std::int32_t> values);
     // Empties the code and keeps its room.
     void Clear() {
         values_.clear();

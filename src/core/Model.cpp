@@ -67,6 +67,7 @@ TAction& Configuration::AddAction(TLayout& layout, std::string name) {
 
 void Configuration::DeleteAction(TAction& action) {
     for (TCommand* command : Commands) std::erase(command->TriggeredActions, &action);
+    std::erase(PartlyAdvanced, &action);
     if (CurrentAction == &action) CurrentAction = nullptr;
     TLayout& layout = *action.Layout;
     std::erase_if(layout.Actions, [&](const auto& owned) { return owned.get() == &action; });

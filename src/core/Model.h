@@ -83,6 +83,10 @@ public:
     TLayout* CurrentLayout = nullptr;
     TAction* CurrentAction = nullptr;
     bool TreeEdited = false;
+    // The actions whose AND sequence dispatch left part-way (TrigPos past 0),
+    // each once: the next command resets these rather than walking every
+    // command's actions. Deleting an action takes it out.
+    std::vector<TAction*> PartlyAdvanced;
 
     TLayout& DefaultLayout() const { return *Layouts.front(); }
 

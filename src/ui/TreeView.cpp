@@ -276,7 +276,7 @@ TTreeNode* TTreeView::AddNode(TTreeNode* parent, int position, std::string text)
     return ref;
 }
 
-bool TTreeView::Contains(const TTreeNode* node) const { return nodes_.count(node) != 0; }
+bool TTreeView::Contains(const TTreeNode* node) const { return nodes_.contains(node); }
 
 void TTreeView::DeleteNode(TTreeNode* node) {
     if (!node || node == &root_ || &node->tree_ != this) return;

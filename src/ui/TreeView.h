@@ -16,12 +16,12 @@
 // show lines), then the image (when the tree has images), then the label
 // (its text plus two pixels on each side).
 #include "ui/Control.h"
+#include "ui/PointerSet.h"
 
 #include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 namespace orvane::ui {
@@ -204,7 +204,7 @@ private:
     TTreeNodes items_{*this};
     // Every node of the tree, so that telling a live node from a dead pointer
     // does not walk thousands of nodes at each selection.
-    std::unordered_set<const TTreeNode*> nodes_;
+    PointerSet<TTreeNode> nodes_;
     // Every node in display order, listed by the first lookup by number
     // after a change of shape; empty until then.
     mutable std::vector<TTreeNode*> order_;
