@@ -3,6 +3,7 @@
 #include "core/Text.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 
@@ -19,9 +20,10 @@ constexpr std::size_t kLargestBlock = 1 << 20;
 } // namespace
 
 std::size_t FoldedHash::operator()(std::string_view text) const {
-    std::size_t hash = 14695981039346656037ull;
+    // FNV-1a over 64 bits, folded to the width of size_t on a 32-bit build.
+    std::uint64_t hash = 14695981039346656037ull;
     for (char c : text) hash = (hash ^ static_cast<unsigned char>(UpperChar(c))) * 1099511628211ull;
-    return hash;
+    return static_cast<std::size_t>(hash ^ (hash >> 32));
 }
 
 bool FoldedEqual::operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }
