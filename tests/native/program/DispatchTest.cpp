@@ -42,6 +42,7 @@ public: // the cases of the table set themselves up through these
     TAction& Action(TLayout& layout, const std::string& triggers, int type, std::vector<std::string> descriptions,
                     bool allAtOnce = false) {
         TAction& action = Model().AddAction(layout, "Act" + std::to_string(++actions));
+        newest = &action;
         for (char c : triggers) Model().AddTrigger(action, *codes.at(c));
         action.TrigType = type;
         action.Actions = std::move(descriptions);
@@ -49,11 +50,14 @@ public: // the cases of the table set themselves up through these
         action.AllAtOnce = allAtOnce;
         return action;
     }
-    // Each letter a command's code; "." lets 50 ms pass.
+    // Each letter a command's code; "." lets 50 ms pass; "-" deletes the
+    // newest action, as the action editor does.
     void Presses(const std::string& presses) {
         for (char c : presses) {
             if (c == '.')
                 Advance(50);
+            else if (c == '-')
+                Model().DeleteAction(*newest);
             else
                 Press({c});
         }
@@ -68,6 +72,7 @@ public: // the cases of the table set themselves up through these
     std::map<char, TCommand*> codes;
     platform::WindowHandle front = 0;
     int actions = 0;
+    TAction* newest = nullptr;
 };
 
 TEST_F(Dispatch, TheLayoutOfTheWindowInFrontAndTheTriggersChooseWhatRuns) {
@@ -112,6 +117,13 @@ TEST_F(Dispatch, TheLayoutOfTheWindowInFrontAndTheTriggersChooseWhatRuns) {
          {}},
         {"AND: the same sequence twice fires twice", "Notepad", "ABAB",
          [](Dispatch& t) { t.Action(t.Model().DefaultLayout(), "AB", AND, {Post(0x510)}); },
+         {0x510, 0x510}},
+        {"AND: an action deleted part-way through its sequence is forgotten; the others go on", "Notepad",
+         "A-BAB",
+         [](Dispatch& t) {
+             t.Action(t.Model().DefaultLayout(), "AB", AND, {Post(0x510)});
+             t.Action(t.Model().DefaultLayout(), "AB", AND, {Post(0x511)});
+         },
          {0x510, 0x510}},
         {"OR: each trigger fires alone", "Notepad", "AB",
          [](Dispatch& t) { t.Action(t.Model().DefaultLayout(), "AB", OR, {Post(0x520)}); },
