@@ -126,6 +126,28 @@ public:
     }
     void CountTaken(DWORD bytes) { taken_ += bytes; }
 
+    // With the lock held: how many of wanted bytes a device read may ask the
+    // driver for. A read that is to return at once, or one that already has
+    // bytes the watcher held, asks only for what the driver holds: Wine's
+    // driver leaves a read of an empty pseudo-terminal pending for ever,
+    // whatever the timeouts, and held bytes would not start an interval
+    // timeout. (Looking at the queue clears the line's error flags, as every
+    // look at the input queue does.)
+    bool Askable(DWORD wanted, bool hasHeld, DWORD& askable, DWORD& error) {
+        askable = wanted;
+        const bool atOnce = timeoutsKnown_ && saved_.ReadIntervalTimeout == MAXDWORD &&
+                            saved_.ReadTotalTimeoutMultiplier == 0 && saved_.ReadTotalTimeoutConstant == 0;
+        if (!hasHeld && !atOnce) return true;
+        DWORD errors = 0;
+        COMSTAT status{};
+        if (!ClearCommError(device_, &errors, &status)) {
+            error = LastError();
+            return false;
+        }
+        askable = std::min(wanted, status.cbInQue);
+        return true;
+    }
+
     // ClearCommError with the held bytes counted as waiting; also the bytes
     // received since the device opened (read, held and waiting).
     bool Status(DWORD& errors, COMSTAT& status, std::uint64_t& received) {
@@ -591,12 +613,16 @@ public:
         // What the watcher read ahead comes first.
         const DWORD held = input_->TakeHeld(buffer, count);
         if (held > 0 && held == count) return Taken({held, 0, false});
+        DWORD wanted = 0;
+        DWORD askError = ERROR_SUCCESS;
+        if (!input_->Askable(count - held, held > 0, wanted, askError)) return Taken({held, askError, false});
+        if (wanted == 0) return Taken({held, 0, false});
         if (!readDone_) readDone_ = ManualResetEvent();
         if (!readDone_) return Taken({held, LastError(), false});
         OVERLAPPED overlapped{};
         overlapped.hEvent = readDone_.get();
         DWORD read = 0;
-        if (ReadFile(handle_.get(), buffer + held, count - held, &read, &overlapped))
+        if (ReadFile(handle_.get(), buffer + held, wanted, &read, &overlapped))
             return Taken({held + read, 0, false});
         const DWORD error = GetLastError();
         if (error != ERROR_IO_PENDING) return Taken({held, error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE, false});
