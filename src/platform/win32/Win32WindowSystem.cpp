@@ -129,12 +129,21 @@ void Win32WindowSystem::WaitForInputTaken(WindowHandle window, std::size_t event
     // The thread answers a sent message each time it asks its queue for the
     // next message, and takes one message per call: a key event and the
     // character its translation posts are two. Bounded, however many events.
+    // A busy machine may keep a live window from answering for a good while,
+    // and giving up early sends the last keys after the focus; so the bound
+    // is on the whole wait, and only a hung window ends it at once.
     constexpr std::size_t kMostEvents = 1000;
-    constexpr UINT kAnswerTime = 250;
+    constexpr DWORD kMostWait = 3000;
     const std::size_t trips = 2 * std::min(events, kMostEvents) + 1;
+    const DWORD start = GetTickCount();
     for (std::size_t trip = 0; trip < trips; ++trip) {
+        const DWORD spent = GetTickCount() - start;
+        if (spent >= kMostWait) return;
         DWORD_PTR answer = 0;
-        if (!SendMessageTimeoutA(Hwnd(window), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerTime, &answer)) return;
+        if (!SendMessageTimeoutA(Hwnd(window), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kMostWait - spent, &answer)) return;
+        // Sent at once, the next message could be answered in the same call,
+        // proving nothing: let the thread go on to its next message first.
+        Sleep(1);
     }
 }
 
