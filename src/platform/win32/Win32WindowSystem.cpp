@@ -129,9 +129,9 @@ void Win32WindowSystem::WaitForInputTaken(WindowHandle window, std::size_t event
     // The thread answers a sent message each time it asks its queue for the
     // next message, and takes one message per call: a key event and the
     // character its translation posts are two. Bounded, however many events.
-    // A busy machine may keep a live window from answering for a good while,
-    // and giving up early sends the last keys after the focus; so the bound
-    // is on the whole wait, and only a hung window ends it at once.
+    // The bound is on the whole wait, so that a long key string or a window
+    // slow to answer cannot hold the program for long; a hung window ends it
+    // at once.
     constexpr std::size_t kMostEvents = 1000;
     constexpr DWORD kMostWait = 3000;
     const std::size_t trips = 2 * std::min(events, kMostEvents) + 1;
