@@ -55,8 +55,9 @@ public:
     // Waits until the thread of a window of another program has taken from
     // its queue the input events sent to it so far (at most this many), so
     // that moving the focus away cannot send them elsewhere. Each round trip
-    // of a message that does nothing proves one more message taken; a hung
-    // window ends the wait at once, and the whole wait is bounded.
+    // of a message that does nothing, with a pause after it so that the
+    // thread goes on to its next message, stands for one more message taken;
+    // a hung window ends the wait at once, and the whole wait is bounded.
     virtual void WaitForInputTaken(WindowHandle window, std::size_t events) = 0;
 };
 
